@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// Who the program says it is. Everything here is fixed when the program is
+// built; nothing depends on the user's locale.
+namespace app {
+
+QString title();        // "Vantelix": captions and message-box titles
+QString exeName();      // executable name without extension
+int major();
+int minor();
+int revision();
+QString path();         // folder of the running executable
+
+QString versionLine();          // About box: "Version 1.1.2"
+QString resourceVersion();      // version resource strings: "1.01.0002"
+
+} // namespace app
