@@ -15,6 +15,7 @@ class RuntimeError : public std::runtime_error
 public:
     enum Number : int {
         Overflow = 6,
+        InvalidPicture = 481,
         IndexOutOfBounds = 35600,
     };
 

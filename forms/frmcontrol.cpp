@@ -1,0 +1,157 @@
+#include "frmcontrol.h"
+#include "ui_frmcontrol.h"
+
+#include "appidentity.h"
+#include "assetnames.h"
+#include "displayrefresh.h"
+#include "eventhandler.h"
+#include "imagelist.h"
+#include "intervaltimer.h"
+#include "sizemodel.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyle>
+
+namespace {
+
+constexpr int kTintPictureCount = advisor::kLightestTint - advisor::kDarkestTint + 1;
+
+QStringList tintPictureFiles()
+{
+    QStringList files;
+    for (int number = 1; number <= kTintPictureCount; ++number)
+        files << assets::tintPicture(number);
+    return files;
+}
+
+// A picture control takes its picture's natural size; the width set after
+// it cuts the picture off on the right. Nothing is ever scaled.
+void showPicture(QLabel *control, const QPixmap &picture)
+{
+    control->setPixmap(picture);
+    control->resize(picture.deviceIndependentSize().toSize());
+}
+
+void setWidthTwips(QLabel *control, int twips)
+{
+    control->resize(advisor::twipsToPixels(twips), control->height());
+}
+
+} // namespace
+
+FrmControl::FrmControl(advisor::MediaControl &media, QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::frmControl>())
+    , imlPenis(new ImageList(tintPictureFiles(), this))
+    , Timer1(new platform::IntervalTimer(this))
+    , m_messageBoxes(this)
+    , m_apply(*this, *this, m_messageBoxes, media)
+{
+    ui->setupUi(this);
+    imlPenis->setObjectName(QStringLiteral("imlPenis"));
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+
+    // Fixed single frame: a title bar with the system menu and a close box,
+    // no minimise or maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+
+    connectHandler(ui->sldCurrent, &ScrollSlider::scrolled, this, &FrmControl::sldCurrent_Scroll);
+    connectHandler(ui->sldWanted, &ScrollSlider::scrolled, this, &FrmControl::sldWanted_Scroll);
+    connectHandler(ui->sldCol1, &ScrollSlider::scrolled, this, &FrmControl::sldCol1_Scroll);
+    connectHandler(ui->sldCol2, &ScrollSlider::scrolled, this, &FrmControl::sldCol2_Scroll);
+    connectHandler(ui->cmdReset, &QPushButton::clicked, this, &FrmControl::cmdReset_Click);
+    connectHandler(ui->cmdGo, &QPushButton::clicked, this, &FrmControl::cmdGo_Click);
+    connectHandler(ui->cmdPreview, &QPushButton::clicked, this, &FrmControl::cmdPreview_Click);
+    connectHandler(ui->cmdAbout, &QPushButton::clicked, this, &FrmControl::cmdAbout_Click);
+    connectHandler(ui->cmdExit, &QPushButton::clicked, this, &FrmControl::cmdExit_Click);
+    connectHandler(Timer1, &platform::IntervalTimer::timeout, this, &FrmControl::Timer1_Timer);
+
+    // Reset is the window's cancel button: Escape presses it. A plain window
+    // has no cancel button of its own, so the key is a shortcut here.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, ui->cmdReset, &QPushButton::click);
+
+    Form_Load();
+}
+
+FrmControl::~FrmControl() = default;
+
+void FrmControl::Form_Load()
+{
+    setWindowTitle(app::title());
+    cmdReset_Click();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+    show();
+    activateWindow();
+    ui->sldCurrent->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void FrmControl::closeEvent(QCloseEvent *event)
+{
+    // While the bar fills the window is disabled and must not be closed
+    // half-way; the window manager's close request does not check that.
+    if (isEnabled())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void FrmControl::UpdateDisplay()
+{
+    advisor::updateDisplay(*this, *this);
+}
+
+void FrmControl::sldCurrent_Scroll() { UpdateDisplay(); }
+void FrmControl::sldWanted_Scroll() { UpdateDisplay(); }
+void FrmControl::sldCol1_Scroll() { UpdateDisplay(); }
+void FrmControl::sldCol2_Scroll() { UpdateDisplay(); }
+
+void FrmControl::cmdReset_Click()
+{
+    ui->sldCol1->setValue(advisor::kResetTint);
+    ui->sldCol2->setValue(advisor::kResetTint);
+    ui->sldCurrent->setValue(advisor::kResetSize);
+    ui->sldWanted->setValue(advisor::kResetSize);
+    sldCol1_Scroll();
+    sldCol2_Scroll();
+}
+
+void FrmControl::cmdGo_Click() { m_apply.apply(); }
+void FrmControl::Timer1_Timer() { m_apply.tick(); }
+
+void FrmControl::cmdPreview_Click() {}
+void FrmControl::cmdAbout_Click() {}
+
+void FrmControl::cmdExit_Click()
+{
+    // Ends at once; no window gets a close event.
+    QCoreApplication::exit(EXIT_SUCCESS);
+}
+
+int FrmControl::currentSize() const { return ui->sldCurrent->value(); }
+int FrmControl::desiredSize() const { return ui->sldWanted->value(); }
+int FrmControl::beforeTint() const { return ui->sldCol1->value(); }
+int FrmControl::afterTint() const { return ui->sldCol2->value(); }
+
+void FrmControl::setCurrentCaption(const QString &caption) { ui->lblCurrent->setText(caption); }
+void FrmControl::setDesiredCaption(const QString &caption) { ui->lblDesired->setText(caption); }
+void FrmControl::setPreviewVisible(bool visible) { ui->cmdPreview->setVisible(visible); }
+void FrmControl::setBeforePicture(int number) { showPicture(ui->Image1, imlPenis->picture(number)); }
+void FrmControl::setAfterPicture(int number) { showPicture(ui->Image2, imlPenis->picture(number)); }
+void FrmControl::setBeforeWidth(int twips) { setWidthTwips(ui->Image1, twips); }
+void FrmControl::setAfterWidth(int twips) { setWidthTwips(ui->Image2, twips); }
+void FrmControl::setRecommendation(const QString &text) { ui->lblRec->setText(text); }
+
+void FrmControl::setWindowEnabled(bool enabled) { setEnabled(enabled); }
+float FrmControl::progressMax() const { return static_cast<float>(ui->prgApply->maximum()); }
+float FrmControl::progressValue() const { return static_cast<float>(ui->prgApply->value()); }
+void FrmControl::setProgressMin(float value) { ui->prgApply->setMinimum(qRound(value)); }
+void FrmControl::setProgressMax(float value) { ui->prgApply->setMaximum(qRound(value)); }
+void FrmControl::setProgressValue(float value) { ui->prgApply->setValue(qRound(value)); }
+void FrmControl::setTimerInterval(int milliseconds) { Timer1->setInterval(milliseconds); }
+void FrmControl::setTimerEnabled(bool enabled) { Timer1->setEnabled(enabled); }
