@@ -22,7 +22,9 @@ CdioLogSilencer::CdioLogSilencer()
 
 CdioLogSilencer::~CdioLogSilencer()
 {
-    cdio_log_set_handler(m_previous);
+    // libcdio 2.1 stores a null handler as given and later calls it, its
+    // header notwithstanding; never leave that behind.
+    cdio_log_set_handler(m_previous ? m_previous : &cdio_default_log_handler);
 }
 
 } // namespace platform
