@@ -4,6 +4,7 @@
 #include "mcicommand.h"
 #include "mcistatus.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -21,7 +22,7 @@ bool fits(std::string_view reply, unsigned returnLength)
 
 void writeReply(std::string_view reply, char *returnBuffer)
 {
-    std::memcpy(returnBuffer, reply.data(), reply.size());
+    std::ranges::copy(reply, returnBuffer);
     returnBuffer[reply.size()] = '\0';
 }
 
