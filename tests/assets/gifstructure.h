@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QRgb>
+
+// The blocks of a GIF file as its bytes lay them out, read without a GIF
+// library so that the tests check what the file says, not what a decoder makes
+// of it. Pixels come from giflib's decoder (decodeGifIndices).
+struct GifStructure
+{
+    struct Extension
+    {
+        int label = 0;
+        QByteArray data; // the sub-blocks joined
+    };
+    struct Image
+    {
+        int left = 0, top = 0, width = 0, height = 0;
+        bool hasLocalTable = false;
+        bool interlaced = false;
+        int extensionsBefore = 0; // how many extensions precede this image
+    };
+
+    bool valid = false;
+    QByteArray error;
+    QByteArray signature; // "GIF89a"
+    int screenWidth = 0, screenHeight = 0;
+    bool hasGlobalTable = false;
+    int colourResolution = 0; // bits
+    bool sorted = false;
+    int globalTableSize = 0; // entries
+    int backgroundIndex = 0;
+    int aspectRatio = 0;
+    QList<QRgb> globalTable;
+    QList<Extension> extensions;
+    QList<Image> images;
+    qsizetype bytesAfterTrailer = -1;
+
+    const Extension *graphicControl() const;
+};
+
+GifStructure readGifStructure(const QByteArray &bytes);
+
+// Colour-table index of every pixel of the first image, row by row from the
+// top; empty if the file does not decode.
+QByteArray decodeGifIndices(const QByteArray &bytes);
