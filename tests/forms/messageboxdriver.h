@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+// Answers the message boxes an action opens, as a user would, and notes what
+// each one showed. Answers are taken in order: a button is clicked, NoButton
+// presses Enter and QMessageBox::Escape presses Escape.
+class MessageBoxDriver : public QObject
+{
+public:
+    struct Shown
+    {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton;
+        QWidget *owner;
+        bool modal;
+        qint64 shownAtMs;
+    };
+
+    explicit MessageBoxDriver(QObject *parent = nullptr);
+
+    QList<QMessageBox::StandardButton> answers;
+    // How long each box stays open before it is answered.
+    int thinkingTimeMs = 0;
+    QList<Shown> shown;
+    QElapsedTimer clock;
+
+    QStringList texts() const;
+
+private:
+    void look();
+    void answer(QMessageBox *box);
+
+    QTimer m_poll;
+    QPointer<QMessageBox> m_current;
+};

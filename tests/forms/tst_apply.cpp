@@ -1,0 +1,262 @@
+#include "fakemediacontrol.h"
+#include "frmcontrol.h"
+#include "intervaltimer.h"
+#include "messageboxdriver.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+
+#include <memory>
+
+using Button = QMessageBox::StandardButton;
+using Buttons = QList<QMessageBox::StandardButton>;
+
+namespace {
+const QString kNothing = QStringLiteral("Please make some changes, then click Apply!");
+const QString kReduce = QStringLiteral("Are you sure you want to REDUCE your penis size?");
+const QString kFatal =
+    QStringLiteral("Are you sure you want to increase your penis size by that much? This could be fatal.");
+const QString kInsert = QStringLiteral("Please insert penis now.");
+const QString kSuccess = QStringLiteral("Success! You should notice changes within the next few days.");
+const QString kOpen = QStringLiteral("set cdaudio door open");
+const QString kClose = QStringLiteral("set cdaudio door closed ");
+} // namespace
+
+class tst_Apply : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void boxesAndTray_data();
+    void boxesAndTray();
+    void fillRunsWithTheWindowDisabledAndEndsWithOneSuccessBox();
+    void disabledWindowTakesNoInputAndCannotBeClosed();
+    void applyAgainAfterSuccessRunsAgain();
+
+private:
+    template<typename T>
+    T *child(const char *name) const
+    {
+        auto *found = m_window->findChild<T *>(QLatin1String(name));
+        Q_ASSERT(found);
+        return found;
+    }
+    void press(const char *slider, Qt::Key key, int times);
+    void verifyLook(const MessageBoxDriver::Shown &box) const;
+    QList<int> sliderValues() const;
+    void clickApply();
+    void waitUntilIdle();
+
+    FakeMediaControl m_media;
+    std::unique_ptr<FrmControl> m_window;
+    std::unique_ptr<MessageBoxDriver> m_boxes;
+    QList<bool> m_enabledAtCommand;
+};
+
+void tst_Apply::init()
+{
+    m_media.commands.clear();
+    m_enabledAtCommand.clear();
+    m_window = std::make_unique<FrmControl>(m_media);
+    m_media.onCommand = [this](const QString &) { m_enabledAtCommand << m_window->isEnabled(); };
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_boxes = std::make_unique<MessageBoxDriver>();
+}
+
+void tst_Apply::cleanup()
+{
+    m_boxes.reset();
+    m_media.onCommand = nullptr;
+    m_window.reset();
+}
+
+void tst_Apply::press(const char *slider, Qt::Key key, int times)
+{
+    auto *target = child<QSlider>(slider);
+    target->setFocus();
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(target, key);
+}
+
+void tst_Apply::clickApply()
+{
+    // The click returns once the sequence has stopped asking; a started fill
+    // goes on in the event loop.
+    QTest::mouseClick(child<QPushButton>("cmdGo"), Qt::LeftButton);
+}
+
+void tst_Apply::waitUntilIdle()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->isEnabled() && !QApplication::activeModalWidget(), 5000);
+}
+
+void tst_Apply::boxesAndTray_data()
+{
+    QTest::addColumn<QString>("slider");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<Buttons>("answers");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("commands");
+
+    QTest::newRow("defaults: only the nothing-changed notice")
+        << "sldCurrent" << int(Qt::Key_Down) << 0 << Buttons{Button::NoButton} << QStringList{kNothing}
+        << QStringList{};
+    QTest::newRow("reduction: No, no tray") << "sldWanted" << int(Qt::Key_Up) << 1 << Buttons{Button::No}
+                                            << QStringList{kReduce} << QStringList{};
+    QTest::newRow("reduction: Yes by Enter goes to the tray, Cancel there")
+        << "sldWanted" << int(Qt::Key_Up) << 1 << Buttons{Button::NoButton, Button::Cancel}
+        << QStringList{kReduce, kInsert} << QStringList{kOpen};
+    QTest::newRow("increase of 4: no question") << "sldWanted" << int(Qt::Key_Down) << 4 << Buttons{Button::Cancel}
+                                                << QStringList{kInsert} << QStringList{kOpen};
+    QTest::newRow("increase of 5: the fatal question, No")
+        << "sldWanted" << int(Qt::Key_Down) << 5 << Buttons{Button::No} << QStringList{kFatal} << QStringList{};
+    QTest::newRow("tint alone: straight to the tray, Escape cancels")
+        << "sldCol2" << int(Qt::Key_Right) << 1 << Buttons{Button::Escape} << QStringList{kInsert}
+        << QStringList{kOpen};
+}
+
+void tst_Apply::boxesAndTray()
+{
+    QFETCH(QString, slider);
+    QFETCH(int, key);
+    QFETCH(int, presses);
+    QFETCH(Buttons, answers);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, commands);
+
+    press(slider.toLatin1().constData(), Qt::Key(key), presses);
+    const QList<int> slidersBefore = sliderValues();
+    m_boxes->answers = answers;
+    clickApply();
+    waitUntilIdle();
+
+    QCOMPARE(m_boxes->texts(), texts);
+    QVERIFY(m_boxes->answers.isEmpty());
+    QCOMPARE(m_media.commands, commands);
+    for (const MessageBoxDriver::Shown &box : std::as_const(m_boxes->shown))
+        verifyLook(box);
+    // Stopped before the fill: nothing changed but, maybe, the tray.
+    QCOMPARE(child<QProgressBar>("prgApply")->value(), 0);
+    QVERIFY(m_window->isEnabled());
+    QCOMPARE(sliderValues(), slidersBefore);
+}
+
+void tst_Apply::verifyLook(const MessageBoxDriver::Shown &box) const
+{
+    struct Look
+    {
+        QString title;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+        Button defaultButton;
+    };
+    const QString title = QStringLiteral("Vantelix");
+    const QHash<QString, Look> looks{
+        {kNothing, {title, QMessageBox::Information, Button::Ok, Button::Ok}},
+        {kReduce, {title + QStringLiteral(" - Are you mad?"), QMessageBox::Warning, Button::Yes | Button::No, Button::Yes}},
+        {kFatal, {title, QMessageBox::Warning, Button::Yes | Button::No, Button::Yes}},
+        {kInsert, {title, QMessageBox::Information, Button::Ok | Button::Cancel, Button::Ok}},
+        {kSuccess, {title, QMessageBox::Information, Button::Ok, Button::Ok}},
+    };
+    QVERIFY2(looks.contains(box.text), qPrintable(box.text));
+    const Look &look = looks[box.text];
+    QCOMPARE(box.title, look.title);
+    QCOMPARE(box.icon, look.icon);
+    QCOMPARE(box.buttons, look.buttons);
+    QCOMPARE(box.defaultButton, look.defaultButton);
+    QCOMPARE(box.owner, m_window.get());
+    QVERIFY(box.modal);
+}
+
+QList<int> tst_Apply::sliderValues() const
+{
+    return {child<QSlider>("sldCurrent")->value(), child<QSlider>("sldWanted")->value(),
+            child<QSlider>("sldCol1")->value(), child<QSlider>("sldCol2")->value()};
+}
+
+void tst_Apply::fillRunsWithTheWindowDisabledAndEndsWithOneSuccessBox()
+{
+    press("sldWanted", Qt::Key_Down, 2);
+    const QList<int> slidersBefore = sliderValues();
+    auto *bar = child<QProgressBar>("prgApply");
+    auto *timer = m_window->findChild<platform::IntervalTimer *>(QStringLiteral("Timer1"));
+    QVERIFY(timer);
+    QSignalSpy ticks(timer, &platform::IntervalTimer::timeout);
+    QList<bool> enabledWhileFilling;
+    connect(bar, &QProgressBar::valueChanged, this, [&] { enabledWhileFilling << m_window->isEnabled(); });
+
+    // OK by Enter at the tray; the success box is left open for a while.
+    m_boxes->answers = {Button::NoButton, Button::Ok};
+    m_boxes->thinkingTimeMs = 300;
+    clickApply();
+    QCOMPARE(m_media.commands, (QStringList{kOpen, kClose}));
+    // Open with the window enabled (the box is modal); close after disabling it.
+    QCOMPARE(m_enabledAtCommand, (QList<bool>{true, false}));
+    QVERIFY(!m_window->isEnabled());
+    QCOMPARE(timer->interval(), 10);
+    QVERIFY(timer->isTicking());
+
+    waitUntilIdle();
+    QCOMPARE(m_boxes->texts(), (QStringList{kInsert, kSuccess}));
+    for (const MessageBoxDriver::Shown &box : std::as_const(m_boxes->shown))
+        verifyLook(box);
+    // 100 ticks fill the bar, the 101st ends the sequence; none after it,
+    // however long the success box stayed open.
+    QCOMPARE(ticks.count(), 101);
+    QVERIFY(!timer->isTicking());
+    const qint64 fillMs = m_boxes->shown.at(1).shownAtMs - m_boxes->shown.at(0).shownAtMs - 300;
+    QVERIFY2(fillMs >= 1000 && fillMs < 3000, qPrintable(QString::number(fillMs)));
+    QCOMPARE(enabledWhileFilling.size(), 100); // 1..100; the reset to 0 changed nothing
+    QVERIFY(!enabledWhileFilling.contains(true));
+    QCOMPARE(bar->value(), 100);
+    QCOMPARE(sliderValues(), slidersBefore);
+}
+
+void tst_Apply::disabledWindowTakesNoInputAndCannotBeClosed()
+{
+    press("sldCurrent", Qt::Key_Up, 1);
+    m_boxes->answers = {Button::Ok};
+    m_boxes->thinkingTimeMs = 0;
+    clickApply();
+    QVERIFY(!m_window->isEnabled());
+
+    // Real input through the window system: keys and clicks do nothing.
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_Escape); // would be Reset
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_Down);
+    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {},
+                      child<QPushButton>("cmdExit")->mapTo(m_window.get(), QPoint(5, 5)));
+    QCOMPARE(child<QSlider>("sldCurrent")->value(), 6);
+    // The close box does nothing either.
+    QVERIFY(!m_window->close());
+    QVERIFY(m_window->isVisible());
+
+    m_boxes->answers = {Button::Ok};
+    waitUntilIdle();
+    QCOMPARE(m_boxes->texts(), (QStringList{kInsert, kSuccess}));
+    QCOMPARE(child<QSlider>("sldCurrent")->value(), 6);
+    // Once it is enabled again, the close box works.
+    QVERIFY(m_window->close());
+}
+
+void tst_Apply::applyAgainAfterSuccessRunsAgain()
+{
+    press("sldWanted", Qt::Key_Up, 1);
+    m_boxes->answers = {Button::Yes, Button::Ok, Button::Ok, Button::Yes, Button::Ok, Button::Ok};
+    for (int run = 0; run < 2; ++run) {
+        clickApply();
+        waitUntilIdle();
+    }
+    QCOMPARE(m_boxes->texts(), (QStringList{kReduce, kInsert, kSuccess, kReduce, kInsert, kSuccess}));
+    QCOMPARE(m_media.commands, (QStringList{kOpen, kClose, kOpen, kClose}));
+    QCOMPARE(child<QProgressBar>("prgApply")->value(), 100);
+}
+
+QTEST_MAIN(tst_Apply)
+#include "tst_apply.moc"
