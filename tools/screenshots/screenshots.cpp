@@ -1,0 +1,144 @@
+// Drives the real windows through the states the README shows and saves what
+// the screen shows of them. Run it on an X server of its own (Xvfb): the
+// windows are real, the CD tray is not touched.
+
+#include "frmcontrol.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QScreen>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+class NoTray final : public advisor::MediaControl
+{
+public:
+    QString SendMciCommand(const QString &, quintptr) override { return QString(100, QLatin1Char(' ')); }
+};
+
+[[noreturn]] void fail(const char *what)
+{
+    std::fprintf(stderr, "vantelix-screenshots: %s\n", what);
+    std::exit(EXIT_FAILURE);
+}
+
+QWidget *waitForModal()
+{
+    const QDeadlineTimer deadline(5000);
+    while (!QApplication::activeModalWidget()) {
+        if (deadline.hasExpired())
+            fail("no window opened");
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return QApplication::activeModalWidget();
+}
+
+// Clicks a button that opens a modal window and runs `whileOpen` on that
+// window; `whileOpen` must close it.
+void clickIntoModal(QAbstractButton *button, const std::function<void(QWidget *)> &whileOpen)
+{
+    QTimer::singleShot(0, button, [whileOpen] { whileOpen(waitForModal()); });
+    button->click();
+}
+
+class Photographer
+{
+public:
+    explicit Photographer(const QString &folder)
+        : m_folder(folder)
+    {
+        if (!m_folder.mkpath(QStringLiteral(".")))
+            fail("cannot create the output folder");
+    }
+
+    // Saves the part of the screen the given windows cover.
+    void shoot(const QString &name, const QList<QWidget *> &windows) const
+    {
+        QRect area;
+        for (QWidget *window : windows)
+            area |= window->frameGeometry();
+        QTest::qWait(200); // let the X server finish painting
+        const QPixmap shot =
+            QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+        const QString file = m_folder.filePath(name + QStringLiteral(".png"));
+        if (!shot.save(file))
+            fail("cannot write a screenshot");
+        std::printf("%s\n", qPrintable(file));
+    }
+
+private:
+    QDir m_folder;
+};
+
+template<typename T>
+T *child(QWidget *window, const char *name)
+{
+    auto *found = window->findChild<T *>(QLatin1String(name));
+    if (!found)
+        fail(name);
+    return found;
+}
+
+void press(QWidget *window, const char *slider, Qt::Key key, int times = 1)
+{
+    auto *target = child<QSlider>(window, slider);
+    target->setFocus();
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(target, key);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    if (argc != 2)
+        fail("usage: vantelix-screenshots <output folder>");
+    const Photographer camera(QString::fromLocal8Bit(argv[1]));
+
+    NoTray tray;
+    FrmControl window(tray);
+    if (!QTest::qWaitForWindowExposed(&window))
+        fail("the main window did not appear");
+
+    camera.shoot(QStringLiteral("main-window"), {&window});
+
+    press(&window, "sldWanted", Qt::Key_End);
+    camera.shoot(QStringLiteral("main-window-preview-offered"), {&window});
+
+    clickIntoModal(child<QAbstractButton>(&window, "cmdPreview"), [&](QWidget *preview) {
+        camera.shoot(QStringLiteral("preview-window"), {&window, preview});
+        preview->close();
+    });
+
+    clickIntoModal(child<QAbstractButton>(&window, "cmdAbout"), [&](QWidget *about) {
+        camera.shoot(QStringLiteral("about-window"), {&window, about});
+        about->close();
+    });
+
+    QTest::keyClick(&window, Qt::Key_Escape); // Reset
+    press(&window, "sldCurrent", Qt::Key_Up);
+    press(&window, "sldWanted", Qt::Key_Up, 5);
+    press(&window, "sldCol2", Qt::Key_Right, 2);
+    clickIntoModal(child<QAbstractButton>(&window, "cmdGo"), [&](QWidget *box) {
+        camera.shoot(QStringLiteral("message-box"), {&window, box});
+        QTest::keyClick(box, Qt::Key_Return); // Yes, reduce
+        QWidget *tray = waitForModal();
+        QTest::keyClick(tray, Qt::Key_Return); // OK, inserted
+    });
+    QTest::qWait(450);
+    camera.shoot(QStringLiteral("main-window-filling"), {&window});
+    QWidget *success = waitForModal();
+    camera.shoot(QStringLiteral("success"), {&window, success});
+    QTest::keyClick(success, Qt::Key_Return);
+    return EXIT_SUCCESS;
+}
