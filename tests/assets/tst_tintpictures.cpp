@@ -4,6 +4,7 @@
 
 #include "assetnames.h"
 #include "gifstructure.h"
+#include "resourcebytes.h"
 
 #include <QFile>
 #include <QImage>
@@ -15,12 +16,6 @@ namespace {
 constexpr int kWidth = 150;
 constexpr int kHeight = 20;
 constexpr int kTransparent = 63;
-
-QByteArray resourceBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 struct Picture
 {

@@ -1,15 +1,85 @@
 #include "assetfiles.h"
 
+#include "aboutpictureartwork.h"
 #include "gifencoder.h"
+#include "icoencoder.h"
+#include "iconartwork.h"
+#include "jpegencoder.h"
+#include "photoshopresources.h"
+#include "previewartwork.h"
+#include "quantizer.h"
 #include "tintpictures.h"
 
+#include <QFile>
+
+#include <stdexcept>
+
 namespace assetgen {
+namespace {
+
+// The sRGB profile of Debian's icc-profiles-free; the build passes its path.
+QByteArray srgbProfile()
+{
+    QFile file(QStringLiteral(ASSETGEN_SRGB_PROFILE));
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read the sRGB profile " ASSETGEN_SRGB_PROFILE);
+    return file.readAll();
+}
+
+QByteArray previewPicture()
+{
+    // The preview an image editor would keep beside the picture.
+    const QSize thumbnailSize(68, 100);
+    JpegOptions thumbnailOptions;
+    thumbnailOptions.quality = 80;
+    const QByteArray thumbnail = encodeJpeg(previewArtwork(thumbnailSize), thumbnailOptions);
+
+    JpegOptions options;
+    options.quality = 90;
+    options.fullChroma = true;
+    options.restartInterval = 43;
+    options.jfifMinorVersion = 2;
+    options.dotsPerInch = 72;
+    options.adobeMarker = true;
+    options.iccProfile = srgbProfile();
+    options.extraMarkers.append({13, photoshopResourceBlock(thumbnail, thumbnailSize)});
+    return encodeJpeg(previewArtwork(kPreviewSize), options);
+}
+
+QByteArray aboutPicture()
+{
+    IndexedPicture picture = quantizeMedianCut(aboutPictureArtwork(), 128);
+    picture.colourResolution = 7;
+    picture.backgroundIndex = 0;
+    return encodeGif(picture);
+}
+
+QByteArray applicationIcon()
+{
+    QList<IconImage> images;
+    for (const int size : {16, 32, 48})
+        images.append({applicationIconArtwork(size, true), IconImage::Depth::Palette8});
+    for (const int size : {16, 32, 48})
+        images.append({applicationIconArtwork(size, false), IconImage::Depth::Bgra32});
+    return encodeIco(images);
+}
+
+QByteArray aboutIcon()
+{
+    return encodeIco({{aboutIconArtwork(), IconImage::Depth::Palette8}});
+}
+
+} // namespace
 
 QList<AssetFile> generateAssetFiles()
 {
     QList<AssetFile> files;
     for (int number = 1; number <= kTintPictureCount; ++number)
         files.append({QStringLiteral("img%1.gif").arg(100 + number), encodeGif(tintPicture(number))});
+    files.append({QStringLiteral("imgPreview.jpg"), previewPicture()});
+    files.append({QStringLiteral("picIcon.gif"), aboutPicture()});
+    files.append({QStringLiteral("frmControl.ico"), applicationIcon()});
+    files.append({QStringLiteral("frmAbout.ico"), aboutIcon()});
     return files;
 }
 
