@@ -1,0 +1,59 @@
+#include "abouthoverlabel.h"
+
+#include <QMouseEvent>
+
+AboutHoverLabel::AboutHoverLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    // Moves without a button reach a widget only while it tracks the mouse.
+    setMouseTracking(true);
+}
+
+bool AboutHoverLabel::isLink() const
+{
+    return m_link;
+}
+
+void AboutHoverLabel::setLink(bool link)
+{
+    m_link = link;
+    // A role rather than a colour: the text follows the system's highlight
+    // colour, whatever the desktop's palette.
+    setForegroundRole(link ? QPalette::Highlight : QPalette::WindowText);
+}
+
+bool AboutHoverLabel::isUnderlined() const
+{
+    return font().underline();
+}
+
+void AboutHoverLabel::setUnderlined(bool underlined)
+{
+    QFont underlinedFont = font();
+    underlinedFont.setUnderline(underlined);
+    setFont(underlinedFont);
+}
+
+void AboutHoverLabel::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit mouseMoved();
+}
+
+void AboutHoverLabel::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+}
+
+void AboutHoverLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool click = m_pressed && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QLabel>
+
+// A label of the About window that reports the pointer moving over it and
+// clicks on it. Its whole rectangle counts, not only the painted text, and
+// the moves it reports stop here instead of reaching the window as moves over
+// the bare client area.
+//
+// A link label (the "link" property, set in the layout) draws its text in
+// the system highlight colour and can be underlined.
+class AboutHoverLabel : public QLabel
+{
+    Q_OBJECT
+    Q_PROPERTY(bool link READ isLink WRITE setLink)
+
+public:
+    explicit AboutHoverLabel(QWidget *parent = nullptr);
+
+    bool isLink() const;
+    void setLink(bool link);
+
+    bool isUnderlined() const;
+    void setUnderlined(bool underlined);
+
+signals:
+    void mouseMoved();
+    // Pressed and released inside the rectangle with the left button.
+    void clicked();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_link = false;
+    bool m_pressed = false;
+};

@@ -1,0 +1,60 @@
+#include "frmtoobig.h"
+#include "ui_frmtoobig.h"
+
+#include "assetnames.h"
+#include "eventhandler.h"
+
+#include <QKeyEvent>
+
+FrmTooBig::FrmTooBig(QWidget *owner)
+    : QDialog(owner)
+    , ui(std::make_unique<Ui::frmTooBig>())
+{
+    ui->setupUi(this);
+
+    // Fixed dialog frame: a title bar with the system menu and a close box,
+    // no minimise or maximise box. As a dialog with an owner it gets no
+    // taskbar button of its own, and no icon of its own either.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+
+    ui->Image1->setPixmap(QPixmap(assets::previewPicture()));
+    ui->cmdClose->setFocus();
+
+    connectHandler(ui->cmdClose, &QPushButton::clicked, this, &FrmTooBig::cmdClose_Click);
+
+    Form_Load();
+}
+
+FrmTooBig::~FrmTooBig() = default;
+
+void FrmTooBig::Form_Load()
+{
+    setWindowTitle(QStringLiteral("Flaccid"));
+}
+
+void FrmTooBig::cmdClose_Click()
+{
+    close();
+}
+
+void FrmTooBig::keyPressEvent(QKeyEvent *event)
+{
+    // There is no cancel button, so Escape closes nothing. The close box
+    // still closes the window: it goes through reject(), left as it is.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    // Enter presses the button that has the focus, as Space does, without
+    // making it the window's default button.
+    const bool enter = (event->key() == Qt::Key_Return && event->modifiers() == Qt::NoModifier)
+                       || (event->key() == Qt::Key_Enter && (event->modifiers() & ~Qt::KeypadModifier) == 0);
+    if (enter && ui->cmdClose->hasFocus()) {
+        event->accept();
+        ui->cmdClose->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

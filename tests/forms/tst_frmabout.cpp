@@ -1,0 +1,528 @@
+#include "abouthoverlabel.h"
+#include "appidentity.h"
+#include "assetnames.h"
+#include "frmabout.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString kWebsite = QStringLiteral("https://www.vantelix.example/");
+const QString kEmail = QStringLiteral("dana@vantelix.example");
+const QString kMailLink = QStringLiteral("mailto:dana@vantelix.example");
+
+// Stands in for the user's browser and mail program.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+// Notes what lblVersion and lblTitle show at the moment the window's caption
+// becomes the final one; the accessibility updates that would tell the
+// order of all three are not sent without a platform accessibility bridge.
+class CaptionWatcher : public QObject
+{
+public:
+    QString versionAtCaption, titleAtCaption;
+    bool seen = false;
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowTitleChange && object->objectName() == QLatin1String("frmAbout")
+            && static_cast<QWidget *>(object)->windowTitle() == QLatin1String("About Vantelix")) {
+            seen = true;
+            versionAtCaption = object->findChild<QLabel *>(QStringLiteral("lblVersion"))->text();
+            titleAtCaption = object->findChild<QLabel *>(QStringLiteral("lblTitle"))->text();
+        }
+        return false;
+    }
+};
+
+// For a dialog over its owner, QTest::qWaitForWindowActive() answers before
+// the dialog has taken over the focus; wait for the application to say so.
+bool becomesActive(QWidget *window)
+{
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
+AboutHoverLabel *link(const QWidget &window, const char *name)
+{
+    return window.findChild<AboutHoverLabel *>(QLatin1String(name));
+}
+
+QWidget *control(const QWidget &window, const QString &name)
+{
+    return window.findChild<QWidget *>(name);
+}
+
+// Where the pointer goes for a surface named in a test table: a control's
+// name for its centre, "<name> blank" for the empty right-hand end of a
+// label's rectangle, or one of the points of the bare client area.
+QPoint pointOf(const QWidget &window, const QString &surface)
+{
+    if (surface == QLatin1String("bare area right of the version"))
+        return {350, 56};
+    if (surface == QLatin1String("bare area left margin"))
+        return {4, 200};
+    if (surface == QLatin1String("Line1_1"))
+        return {100, 163};
+    if (surface == QLatin1String("Line1_0"))
+        return {100, 165};
+    if (surface.endsWith(QLatin1String(" blank"))) {
+        const auto *label = qobject_cast<QLabel *>(control(window, surface.chopped(6)));
+        const QRect area = label->geometry();
+        return {area.right() - 2, area.center().y()};
+    }
+    return control(window, surface)->geometry().center();
+}
+
+} // namespace
+
+class tst_FrmAbout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void loadSetsCaptionVersionAndTitleInOrder();
+    void layout_data();
+    void layout();
+    void colours();
+    void pictureInItsSunkenBorder();
+    void modalWithFocusOnOk();
+    void tabMovesBetweenOkAndPicture();
+    void closing_data();
+    void closing();
+    void hover_data();
+    void hover();
+    void hoverSetsTheNewLinkFirst_data();
+    void hoverSetsTheNewLinkFirst();
+    void newOpeningStartsWithoutUnderlines();
+    void clickOpensTheTarget_data();
+    void clickOpensTheTarget();
+    void failingOpenIsSilent();
+
+private:
+    // Shows a fresh About window over the owner, without a nested loop.
+    void showWindow();
+    void moveTo(const QString &surface);
+
+    std::unique_ptr<QWidget> m_owner;
+    std::unique_ptr<FrmAbout> m_window;
+    UrlRecorder m_recorder;
+};
+
+void tst_FrmAbout::init()
+{
+    m_owner = std::make_unique<QWidget>();
+    m_owner->setGeometry(300, 200, 442, 362);
+    m_owner->show();
+    m_owner->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_owner.get()));
+    // Each test starts with the pointer away from where any window opens:
+    // a move to where the pointer already is would not count as a move.
+    QTest::mouseMove(m_owner->windowHandle(), QPoint(1, 1));
+    m_recorder.opened.clear();
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_recorder, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_recorder, "open");
+}
+
+void tst_FrmAbout::cleanup()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    m_window.reset();
+    m_owner.reset();
+}
+
+void tst_FrmAbout::showWindow()
+{
+    m_window = std::make_unique<FrmAbout>(m_owner.get());
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(becomesActive(m_window.get()));
+}
+
+void tst_FrmAbout::moveTo(const QString &surface)
+{
+    if (surface == QLatin1String("main window"))
+        QTest::mouseMove(m_owner->windowHandle(), QPoint(20, 20));
+    else
+        QTest::mouseMove(m_window->windowHandle(), pointOf(*m_window, surface));
+}
+
+void tst_FrmAbout::loadSetsCaptionVersionAndTitleInOrder()
+{
+    CaptionWatcher watcher;
+    qApp->installEventFilter(&watcher);
+    m_window = std::make_unique<FrmAbout>(m_owner.get());
+    qApp->removeEventFilter(&watcher);
+
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("About Vantelix"));
+    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.1.2"));
+    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("lblTitle"))->text(), QStringLiteral("Vantelix"));
+    // The caption comes first: the labels still showed the layout's texts.
+    QVERIFY(watcher.seen);
+    QCOMPARE(watcher.versionAtCaption, QStringLiteral("Version"));
+    QVERIFY(watcher.titleAtCaption != app::title());
+}
+
+void tst_FrmAbout::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry"); // twips / 15
+    QTest::addColumn<QString>("text");   // a null string: not checked
+
+    QTest::newRow("picIcon") << "picIcon" << QRect(8, 8, 52, 52) << QString();
+    QTest::newRow("lblTitle") << "lblTitle" << QRect(72, 8, 305, 33) << QString();
+    QTest::newRow("lblVersion") << "lblVersion" << QRect(136, 48, 179, 15) << QString();
+    QTest::newRow("Label1") << "Label1" << QRect(136, 64, 185, 17) << QStringLiteral("Everything: Dana Whitfield");
+    QTest::newRow("Label2") << "Label2" << QRect(44, 80, 145, 17) << QStringLiteral("Comments and Suggestions:");
+    QTest::newRow("Label4") << "Label4" << QRect(192, 80, 169, 17) << kEmail;
+    QTest::newRow("label3") << "label3" << QRect(131, 96, 57, 17) << QStringLiteral("Website:");
+    QTest::newRow("Label5") << "Label5" << QRect(192, 96, 185, 17) << kWebsite;
+    QTest::newRow("lblDescription")
+        << "lblDescription" << QRect(8, 120, 363, 43)
+        << QStringLiteral("This program uses a complex set of algorithms and some hella nifty DLLs to dynamically "
+                          "increase and decrease the size of the user's penis using only their computer. Oh! But it "
+                          "doesn't really.");
+    QTest::newRow("Line1 index 1") << "Line1_1" << QRect(6, 163, 371, 1) << QString();
+    QTest::newRow("Line1 index 0") << "Line1_0" << QRect(7, 164, 370, 2) << QString();
+    QTest::newRow("lblDisclaimer") << "lblDisclaimer" << QRect(16, 168, 258, 79) << QStringLiteral("");
+    QTest::newRow("cmdOK") << "cmdOK" << QRect(283, 216, 84, 23) << QStringLiteral("OK");
+}
+
+void tst_FrmAbout::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+
+    m_window = std::make_unique<FrmAbout>(m_owner.get());
+    QWidget *widget = control(*m_window, name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+    if (text.isNull())
+        return;
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        QCOMPARE(label->text(), text);
+        // Every label wraps inside its rectangle and starts at its top.
+        QVERIFY(label->wordWrap());
+        QVERIFY(label->alignment() & Qt::AlignTop);
+    } else {
+        QCOMPARE(qobject_cast<QPushButton *>(widget)->text(), text);
+    }
+}
+
+void tst_FrmAbout::colours()
+{
+    // An unusual desktop palette: the links must follow its highlight colour
+    // and the description and disclaimer stay black.
+    const QPalette original = QApplication::palette();
+    QPalette desktop = original;
+    desktop.setColor(QPalette::Highlight, QColor(12, 140, 71));
+    desktop.setColor(QPalette::WindowText, QColor(90, 0, 90));
+    QApplication::setPalette(desktop);
+    showWindow();
+
+    for (const char *name : {"Label4", "Label5"}) {
+        const QLabel *label = link(*m_window, name);
+        QCOMPARE(label->palette().color(label->foregroundRole()), QColor(12, 140, 71));
+    }
+    for (const char *name : {"lblDescription", "lblDisclaimer"}) {
+        const auto *label = m_window->findChild<QLabel *>(QLatin1String(name));
+        QCOMPARE(label->palette().color(label->foregroundRole()), QColor(Qt::black));
+    }
+    const auto *credit = m_window->findChild<QLabel *>(QStringLiteral("Label1"));
+    QCOMPARE(credit->palette().color(credit->foregroundRole()), QColor(90, 0, 90));
+
+    const auto *title = m_window->findChild<QLabel *>(QStringLiteral("lblTitle"));
+    QCOMPARE(title->font().pointSize(), 24);
+    QVERIFY(title->font().bold());
+
+    m_window.reset();
+    QApplication::setPalette(original);
+}
+
+void tst_FrmAbout::pictureInItsSunkenBorder()
+{
+    const QImage source = QImage(assets::aboutPicture()).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(source.size(), QSize(48, 48));
+
+    showWindow();
+    const auto *picture = m_window->findChild<QLabel *>(QStringLiteral("picIcon"));
+    QCOMPARE(picture->frameWidth(), 2);
+    QCOMPARE(picture->frameShadow(), QFrame::Sunken);
+    QCOMPARE(picture->contentsRect(), QRect(2, 2, 48, 48));
+    const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.copy(2, 2, 48, 48), source);
+}
+
+void tst_FrmAbout::modalWithFocusOnOk()
+{
+    FrmAbout window(m_owner.get());
+    bool modal = false;
+    QWidget *focus = nullptr;
+    QSize clientSize;
+    QWindow *transientParent = nullptr;
+    QTimer::singleShot(0, &window, [&] {
+        if (becomesActive(&window)) {
+            modal = QApplication::activeModalWidget() == &window;
+            focus = QApplication::focusWidget();
+            clientSize = window.size();
+            transientParent = window.windowHandle()->transientParent();
+        }
+        window.reject();
+    });
+    window.exec();
+
+    QVERIFY(modal);
+    QCOMPARE(focus, control(window, QStringLiteral("cmdOK")));
+    QCOMPARE(clientSize, QSize(382, 254));
+    QCOMPARE(window.minimumSize(), clientSize);
+    QCOMPARE(window.maximumSize(), clientSize);
+    QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(transientParent, m_owner->windowHandle());
+    // The About icon: one 32 x 32 image of its own.
+    QCOMPARE(window.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+}
+
+void tst_FrmAbout::tabMovesBetweenOkAndPicture()
+{
+    showWindow();
+    QWidget *ok = control(*m_window, QStringLiteral("cmdOK"));
+    QWidget *picture = control(*m_window, QStringLiteral("picIcon"));
+    QCOMPARE(QApplication::focusWidget(), ok);
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), picture);
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), ok);
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), picture);
+}
+
+void tst_FrmAbout::closing_data()
+{
+    QTest::addColumn<QString>("focus"); // the control that has the focus
+    QTest::addColumn<int>("key");       // 0: the title bar's close box
+
+    for (const QString &focus : {QStringLiteral("cmdOK"), QStringLiteral("picIcon")}) {
+        QTest::addRow("Enter on %s", qPrintable(focus)) << focus << int(Qt::Key_Return);
+        QTest::addRow("keypad Enter on %s", qPrintable(focus)) << focus << int(Qt::Key_Enter);
+        QTest::addRow("Escape on %s", qPrintable(focus)) << focus << int(Qt::Key_Escape);
+        QTest::addRow("close box, %s focused", qPrintable(focus)) << focus << 0;
+    }
+    QTest::newRow("Space on cmdOK") << QStringLiteral("cmdOK") << int(Qt::Key_Space);
+}
+
+void tst_FrmAbout::closing()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+
+    showWindow();
+    control(*m_window, focus)->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), control(*m_window, focus));
+    if (key == 0)
+        m_window->windowHandle()->close();
+    else
+        QTest::keyClick(m_window->windowHandle(), Qt::Key(key));
+    QTRY_VERIFY(!m_window->isVisible());
+    QVERIFY(m_recorder.opened.isEmpty());
+}
+
+void tst_FrmAbout::hover_data()
+{
+    QTest::addColumn<QStringList>("path"); // surfaces the pointer moves over, one move each
+    QTest::addColumn<bool>("label4");      // underline of the e-mail link afterwards
+    QTest::addColumn<bool>("label5");      // underline of the website link afterwards
+
+    const auto path = [](std::initializer_list<const char *> surfaces) {
+        QStringList names;
+        for (const char *surface : surfaces)
+            names << QLatin1String(surface);
+        return names;
+    };
+
+    QTest::newRow("nothing yet") << QStringList() << false << false;
+    QTest::newRow("e-mail link") << path({"Label4"}) << true << false;
+    QTest::newRow("website link") << path({"Label5"}) << false << true;
+    QTest::newRow("blank end of the e-mail link") << path({"Label4 blank"}) << true << false;
+    QTest::newRow("blank end of the website link") << path({"Label5 blank"}) << false << true;
+    QTest::newRow("e-mail straight onto website") << path({"Label4", "Label5"}) << false << true;
+    QTest::newRow("website straight onto e-mail") << path({"Label5", "Label4"}) << true << false;
+    QTest::newRow("moves along one link") << path({"Label5", "Label5 blank", "Label5"}) << false << true;
+
+    // Surfaces without a hover rule leave the underline as it was.
+    for (const char *quiet : {"lblDescription", "lblVersion", "lblTitle", "picIcon", "cmdOK", "lblDisclaimer"}) {
+        QTest::addRow("e-mail link, then %s", quiet) << path({"Label4", quiet}) << true << false;
+        QTest::addRow("website link, then %s", quiet) << path({"Label5", quiet}) << false << true;
+    }
+    QTest::newRow("website link, then out onto the main window") << path({"Label5", "main window"}) << false
+                                                                 << true;
+
+    // Surfaces that clear both underlines.
+    for (const char *clearing : {"Label1", "Label2", "label3", "bare area right of the version",
+                                 "bare area left margin", "Line1_1", "Line1_0"}) {
+        QTest::addRow("e-mail link, then %s", clearing) << path({"Label4", clearing}) << false << false;
+        QTest::addRow("website link, then %s", clearing) << path({"Label5", clearing}) << false << false;
+    }
+    QTest::newRow("cleared only by the next move over a clearing surface")
+        << path({"Label4", "lblDescription", "picIcon", "label3"}) << false << false;
+    QTest::newRow("after clearing, a link underlines again") << path({"Label4", "Label1", "Label5"}) << false << true;
+}
+
+void tst_FrmAbout::hover()
+{
+    QFETCH(QStringList, path);
+    QFETCH(bool, label4);
+    QFETCH(bool, label5);
+
+    showWindow();
+    for (const QString &surface : path)
+        moveTo(surface);
+
+    QCOMPARE(link(*m_window, "Label4")->font().underline(), label4);
+    QCOMPARE(link(*m_window, "Label5")->font().underline(), label5);
+    // Only the underline changes: the links keep the highlight colour.
+    for (const char *name : {"Label4", "Label5"})
+        QCOMPARE(link(*m_window, name)->foregroundRole(), QPalette::Highlight);
+    QVERIFY(m_window->isVisible());
+}
+
+void tst_FrmAbout::hoverSetsTheNewLinkFirst_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QStringList>("changes"); // the links whose font changed, in order
+
+    QTest::newRow("e-mail to website") << "Label4" << "Label5" << QStringList{"Label5", "Label4"};
+    QTest::newRow("website to e-mail") << "Label5" << "Label4" << QStringList{"Label4", "Label5"};
+}
+
+void tst_FrmAbout::hoverSetsTheNewLinkFirst()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QStringList, changes);
+
+    class FontChanges : public QObject
+    {
+    public:
+        QStringList seen;
+
+    protected:
+        bool eventFilter(QObject *object, QEvent *event) override
+        {
+            if (event->type() == QEvent::FontChange)
+                seen << object->objectName();
+            return false;
+        }
+    } fontChanges;
+
+    showWindow();
+    moveTo(from);
+    link(*m_window, "Label4")->installEventFilter(&fontChanges);
+    link(*m_window, "Label5")->installEventFilter(&fontChanges);
+    moveTo(to);
+    QCOMPARE(fontChanges.seen, changes);
+}
+
+void tst_FrmAbout::newOpeningStartsWithoutUnderlines()
+{
+    showWindow();
+    moveTo(QStringLiteral("Label4"));
+    QVERIFY(link(*m_window, "Label4")->font().underline());
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_Escape);
+    QTRY_VERIFY(!m_window->isVisible());
+
+    showWindow();
+    QVERIFY(!link(*m_window, "Label4")->font().underline());
+    QVERIFY(!link(*m_window, "Label5")->font().underline());
+}
+
+void tst_FrmAbout::clickOpensTheTarget_data()
+{
+    QTest::addColumn<QString>("surface");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QList<QUrl>>("opened");
+    QTest::addColumn<bool>("label4"); // underlines after the clicks
+    QTest::addColumn<bool>("label5");
+
+    const QUrl website(kWebsite);
+    const QUrl mail(kMailLink);
+    QTest::newRow("website link") << "Label5" << 1 << QList<QUrl>{website} << false << true;
+    QTest::newRow("blank end of the website link") << "Label5 blank" << 1 << QList<QUrl>{website} << false << true;
+    QTest::newRow("e-mail link") << "Label4" << 1 << QList<QUrl>{mail} << true << false;
+    QTest::newRow("blank end of the e-mail link") << "Label4 blank" << 1 << QList<QUrl>{mail} << true << false;
+    QTest::newRow("each click asks again") << "Label4" << 2 << QList<QUrl>{mail, mail} << true << false;
+    QTest::newRow("Website: caption is no link") << "label3" << 1 << QList<QUrl>{} << false << false;
+    QTest::newRow("credit line is no link") << "Label1" << 1 << QList<QUrl>{} << false << false;
+    QTest::newRow("the picture is no link") << "picIcon" << 1 << QList<QUrl>{} << false << false;
+}
+
+void tst_FrmAbout::clickOpensTheTarget()
+{
+    QFETCH(QString, surface);
+    QFETCH(int, clicks);
+    QFETCH(QList<QUrl>, opened);
+    QFETCH(bool, label4);
+    QFETCH(bool, label5);
+
+    showWindow();
+    const QPoint point = pointOf(*m_window, surface);
+    moveTo(surface);
+    for (int click = 0; click < clicks; ++click)
+        QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, point);
+
+    QCOMPARE(m_recorder.opened, opened);
+    for (const QUrl &url : std::as_const(m_recorder.opened))
+        QCOMPARE(url.toString(), url.scheme() == QLatin1String("mailto") ? kMailLink : kWebsite);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(link(*m_window, "Label4")->font().underline(), label4);
+    QCOMPARE(link(*m_window, "Label5")->font().underline(), label5);
+}
+
+void tst_FrmAbout::failingOpenIsSilent()
+{
+    // Handlers that cannot take the request: the open fails.
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_recorder, "noSuchProgram");
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_recorder, "noSuchProgram");
+    showWindow();
+    const QWidgetList before = QApplication::topLevelWidgets();
+
+    for (const QString &surface : {QStringLiteral("Label4"), QStringLiteral("Label5")}) {
+        moveTo(surface);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("noSuchProgram")));
+        QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, pointOf(*m_window, surface));
+        QTest::qWait(50);
+    }
+
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(QApplication::activeWindow(), m_window.get());
+    QCOMPARE(QApplication::topLevelWidgets(), before);
+    QVERIFY(m_recorder.opened.isEmpty());
+}
+
+QTEST_MAIN(tst_FrmAbout)
+
+#include "tst_frmabout.moc"
