@@ -8,6 +8,9 @@ namespace app {
 
 QString title() { return QString::fromLatin1(build::kTitle); }
 QString exeName() { return QString::fromLatin1(build::kExecutable); }
+QString applicationId() { return QString::fromLatin1(build::kApplicationId); }
+QString companyName() { return QString::fromLatin1(build::kCompany); }
+QString copyrightNotice() { return QString::fromLatin1(build::kCopyright); }
 int major() { return build::kMajor; }
 int minor() { return build::kMinor; }
 int revision() { return build::kRevision; }

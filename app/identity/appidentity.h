@@ -8,6 +8,9 @@ namespace app {
 
 QString title();        // "Vantelix": captions and message-box titles
 QString exeName();      // executable name without extension
+QString applicationId();    // reverse-DNS id: .desktop file, AppStream, setDesktopFileName
+QString companyName();      // the maker, as in the version resource
+QString copyrightNotice();  // the maker's copyright notice
 int major();
 int minor();
 int revision();

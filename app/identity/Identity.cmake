@@ -1,0 +1,52 @@
+# Who the program says it is, beyond the name and version that project()
+# declares, and every written form of the version derived from that one
+# declaration. Included wherever a generated file needs these values; it only
+# sets variables, so including it more than once is harmless.
+
+# Reverse-DNS id of our own reserved domain vantelix.example: the name of the
+# .desktop entry, the AppStream component id and the Wayland app id.
+set(VANTELIX_APPLICATION_ID "example.vantelix.Vantelix")
+set(VANTELIX_COMPANY "Vantelix Example Works")
+set(VANTELIX_COPYRIGHT "Copyright (C) 2026 Vantelix Example Works")
+# Date of the release named by the project version (AppStream needs one).
+set(VANTELIX_RELEASE_DATE "2026-12-07")
+
+# The application icon: 16, 32 and 48 pixels, each in 8 and in 32 bits.
+if(NOT DEFINED VANTELIX_APPLICATION_ICON)
+    set(VANTELIX_APPLICATION_ICON "${PROJECT_SOURCE_DIR}/assets/frmControl.ico")
+endif()
+
+# Plain decimal numbers: project() keeps the digits as written, so "1.01.2"
+# would otherwise carry its zero into every form (and into C++ as octal).
+math(EXPR VANTELIX_VERSION_MAJOR "${PROJECT_VERSION_MAJOR}")
+math(EXPR VANTELIX_VERSION_MINOR "${PROJECT_VERSION_MINOR}")
+if("${PROJECT_VERSION_PATCH}" STREQUAL "")
+    set(VANTELIX_VERSION_REVISION 0)
+else()
+    math(EXPR VANTELIX_VERSION_REVISION "${PROJECT_VERSION_PATCH}")
+endif()
+
+# The version strings give the minor number two digits and the revision four,
+# and the version resource holds each number in 16 bits.
+if(VANTELIX_VERSION_MAJOR GREATER 65535 OR VANTELIX_VERSION_MINOR GREATER 99
+        OR VANTELIX_VERSION_REVISION GREATER 9999)
+    message(FATAL_ERROR "Version ${PROJECT_VERSION} does not fit the written forms "
+        "major.mm.rrrr of the version resource")
+endif()
+
+function(_vantelix_zero_pad out_var value width)
+    string(LENGTH "${value}" length)
+    math(EXPR missing "${width} - ${length}")
+    string(REPEAT "0" ${missing} zeros)
+    set(${out_var} "${zeros}${value}" PARENT_SCOPE)
+endfunction()
+
+_vantelix_zero_pad(_vantelix_minor2 ${VANTELIX_VERSION_MINOR} 2)
+_vantelix_zero_pad(_vantelix_revision4 ${VANTELIX_VERSION_REVISION} 4)
+
+# "1.01.0002" in the version resource strings, 1.1.0.2 as its fixed file and
+# product version, 1.1 as the image version in the executable header. (The
+# About window's "Version 1.1.2" is written by app::versionLine().)
+set(VANTELIX_VERSION_STRING "${VANTELIX_VERSION_MAJOR}.${_vantelix_minor2}.${_vantelix_revision4}")
+set(VANTELIX_VERSION_FIXED "${VANTELIX_VERSION_MAJOR},${VANTELIX_VERSION_MINOR},0,${VANTELIX_VERSION_REVISION}")
+set(VANTELIX_IMAGE_VERSION "${VANTELIX_VERSION_MAJOR}.${VANTELIX_VERSION_MINOR}")
