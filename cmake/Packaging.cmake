@@ -1,0 +1,31 @@
+# Installation in the standard places and the Debian package (cpack -G DEB).
+include(GNUInstallDirs)
+include(${PROJECT_SOURCE_DIR}/app/identity/Identity.cmake)
+
+install(TARGETS ${VANTELIX_EXECUTABLE} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(UNIX AND NOT APPLE)
+    # qt_standard_project_setup() gives installed programs an RPATH of
+    # $ORIGIN/../lib; we install no libraries of our own, and a system package
+    # must not carry one.
+    set_target_properties(${VANTELIX_EXECUTABLE} PROPERTIES INSTALL_RPATH "")
+    add_subdirectory(app/linux)
+endif()
+
+set(CPACK_PACKAGE_NAME ${VANTELIX_EXECUTABLE})
+set(CPACK_PACKAGE_VENDOR ${VANTELIX_COMPANY})
+set(CPACK_PACKAGE_CONTACT "${VANTELIX_COMPANY} <packages@vantelix.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
+set(CPACK_PACKAGE_DESCRIPTION
+    "${PROJECT_NAME} is a joke: it poses as a control panel with a size advisor, a Before and an After picture and a staged Apply sequence that opens and closes the CD tray.")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${PROJECT_HOMEPAGE_URL})
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# dpkg-shlibdeps (dpkg-dev) finds the Qt and libcdio packages the program links.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+if(NOT DEFINED CPACK_GENERATOR AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    set(CPACK_GENERATOR DEB)
+endif()
+include(CPack)
