@@ -9,6 +9,8 @@ target_sources(vantelix_forms PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/abouthoverlabel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/aboutline.h
     ${CMAKE_CURRENT_LIST_DIR}/aboutline.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/aboutfontfit.h
+    ${CMAKE_CURRENT_LIST_DIR}/aboutfontfit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmabout.h
     ${CMAKE_CURRENT_LIST_DIR}/frmabout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frmabout.ui)

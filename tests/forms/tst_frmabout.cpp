@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -53,6 +55,20 @@ protected:
         return false;
     }
 };
+
+// Pixel for pixel, whatever colour profile either picture carries.
+bool samePixels(const QImage &a, const QImage &b)
+{
+    const QImage left = a.convertToFormat(QImage::Format_RGB32);
+    const QImage right = b.convertToFormat(QImage::Format_RGB32);
+    if (left.size() != right.size())
+        return false;
+    for (int y = 0; y < left.height(); ++y) {
+        if (std::memcmp(left.constScanLine(y), right.constScanLine(y), size_t(left.bytesPerLine())) != 0)
+            return false;
+    }
+    return true;
+}
 
 // For a dialog over its owner, QTest::qWaitForWindowActive() answers before
 // the dialog has taken over the focus; wait for the application to say so.
@@ -106,6 +122,8 @@ private slots:
     void layout_data();
     void layout();
     void colours();
+    void everyTextShowsWhole_data();
+    void everyTextShowsWhole();
     void pictureInItsSunkenBorder();
     void modalWithFocusOnOk();
     void tabMovesBetweenOkAndPicture();
@@ -113,6 +131,8 @@ private slots:
     void closing();
     void hover_data();
     void hover();
+    void dragFromASurfaceWithoutRuleChangesNothing_data();
+    void dragFromASurfaceWithoutRuleChangesNothing();
     void hoverSetsTheNewLinkFirst_data();
     void hoverSetsTheNewLinkFirst();
     void newOpeningStartsWithoutUnderlines();
@@ -241,6 +261,7 @@ void tst_FrmAbout::colours()
     desktop.setColor(QPalette::Highlight, QColor(12, 140, 71));
     desktop.setColor(QPalette::WindowText, QColor(90, 0, 90));
     QApplication::setPalette(desktop);
+    const auto restore = qScopeGuard([&original] { QApplication::setPalette(original); });
     showWindow();
 
     for (const char *name : {"Label4", "Label5"}) {
@@ -258,8 +279,43 @@ void tst_FrmAbout::colours()
     QCOMPARE(title->font().pointSize(), 24);
     QVERIFY(title->font().bold());
 
-    m_window.reset();
-    QApplication::setPalette(original);
+}
+
+void tst_FrmAbout::everyTextShowsWhole_data()
+{
+    QTest::addColumn<qreal>("desktopPointSize"); // the desktop's default font
+
+    QTest::newRow("8 point") << 8.0;
+    QTest::newRow("9 point") << 9.0;
+    QTest::newRow("10 point") << 10.0;
+    QTest::newRow("12 point") << 12.0;
+}
+
+void tst_FrmAbout::everyTextShowsWhole()
+{
+    QFETCH(qreal, desktopPointSize);
+
+    const QFont original = QApplication::font();
+    QFont desktop = original;
+    desktop.setPointSizeF(desktopPointSize);
+    QApplication::setFont(desktop);
+    const auto restore = qScopeGuard([&original] { QApplication::setFont(original); });
+    showWindow();
+
+    const auto *description = m_window->findChild<QLabel *>(QStringLiteral("lblDescription"));
+    const qreal textSize = description->font().pointSizeF();
+    QVERIFY(textSize <= desktopPointSize);
+    for (const char *name : {"lblVersion", "Label1", "Label2", "Label4", "label3", "Label5", "lblDescription"}) {
+        const auto *label = m_window->findChild<QLabel *>(QLatin1String(name));
+        // One size for all of them, and no line or word cut off.
+        QCOMPARE(label->font().pointSizeF(), textSize);
+        const QRect area = label->contentsRect();
+        const QRect needed = label->fontMetrics().boundingRect(area, int(label->alignment()) | Qt::TextWordWrap,
+                                                                label->text());
+        QVERIFY2(area.contains(needed), name);
+    }
+    // The title keeps the layout's 24 points.
+    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("lblTitle"))->font().pointSize(), 24);
 }
 
 void tst_FrmAbout::pictureInItsSunkenBorder()
@@ -268,12 +324,12 @@ void tst_FrmAbout::pictureInItsSunkenBorder()
     QCOMPARE(source.size(), QSize(48, 48));
 
     showWindow();
-    const auto *picture = m_window->findChild<QLabel *>(QStringLiteral("picIcon"));
+    auto *picture = m_window->findChild<QLabel *>(QStringLiteral("picIcon"));
     QCOMPARE(picture->frameWidth(), 2);
     QCOMPARE(picture->frameShadow(), QFrame::Sunken);
     QCOMPARE(picture->contentsRect(), QRect(2, 2, 48, 48));
     const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(shown.copy(2, 2, 48, 48), source);
+    QVERIFY(samePixels(shown.copy(2, 2, 48, 48), source));
 }
 
 void tst_FrmAbout::modalWithFocusOnOk()
@@ -407,6 +463,34 @@ void tst_FrmAbout::hover()
     for (const char *name : {"Label4", "Label5"})
         QCOMPARE(link(*m_window, name)->foregroundRole(), QPalette::Highlight);
     QVERIFY(m_window->isVisible());
+}
+
+void tst_FrmAbout::dragFromASurfaceWithoutRuleChangesNothing_data()
+{
+    QTest::addColumn<QString>("pressed"); // where the left button goes down
+    QTest::addColumn<QString>("target");  // where the pointer is dragged to
+
+    QTest::newRow("description to bare area") << "lblDescription" << "bare area left margin";
+    QTest::newRow("picture to Label1") << "picIcon" << "Label1";
+    QTest::newRow("title to the separator") << "lblTitle" << "Line1_1";
+}
+
+void tst_FrmAbout::dragFromASurfaceWithoutRuleChangesNothing()
+{
+    QFETCH(QString, pressed);
+    QFETCH(QString, target);
+
+    showWindow();
+    moveTo(QStringLiteral("Label5"));
+    moveTo(pressed);
+    QWindow *handle = m_window->windowHandle();
+    QTest::mousePress(handle, Qt::LeftButton, {}, pointOf(*m_window, pressed));
+    QTest::mouseMove(handle, pointOf(*m_window, target)); // the button is still down
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, pointOf(*m_window, target));
+
+    // The moves belong to the pressed surface, which has no hover rule.
+    QVERIFY(link(*m_window, "Label5")->font().underline());
+    QVERIFY(m_recorder.opened.isEmpty());
 }
 
 void tst_FrmAbout::hoverSetsTheNewLinkFirst_data()

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -25,6 +26,20 @@ QPushButton *closeButton(const QDialog &window)
 QLabel *picture(const QDialog &window)
 {
     return window.findChild<QLabel *>(QStringLiteral("Image1"));
+}
+
+// Pixel for pixel, whatever colour profile either picture carries.
+bool samePixels(const QImage &a, const QImage &b)
+{
+    const QImage left = a.convertToFormat(QImage::Format_RGB32);
+    const QImage right = b.convertToFormat(QImage::Format_RGB32);
+    if (left.size() != right.size())
+        return false;
+    for (int y = 0; y < left.height(); ++y) {
+        if (std::memcmp(left.constScanLine(y), right.constScanLine(y), size_t(left.bytesPerLine())) != 0)
+            return false;
+    }
+    return true;
 }
 
 // For a dialog over its owner, QTest::qWaitForWindowActive() answers before
@@ -240,7 +255,7 @@ void tst_FrmTooBig::pictureAtNaturalSizeInsideItsBorder()
 
     // Pixel for pixel inside the border: neither scaled nor cropped.
     QCOMPARE(shown.size(), QSize(343, 504));
-    QCOMPARE(shown.copy(2, 2, 339, 500), source);
+    QVERIFY(samePixels(shown.copy(2, 2, 339, 500), source));
 }
 
 QTEST_MAIN(tst_FrmTooBig)
