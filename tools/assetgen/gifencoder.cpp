@@ -2,8 +2,6 @@
 
 #include <gif_lib.h>
 
-#include <QString>
-
 #include <memory>
 #include <stdexcept>
 

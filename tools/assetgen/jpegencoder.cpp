@@ -6,7 +6,6 @@
 
 #include <jpeglib.h>
 
-#include <memory>
 #include <stdexcept>
 #include <vector>
 
