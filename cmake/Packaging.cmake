@@ -15,8 +15,10 @@ set(CPACK_PACKAGE_NAME ${VANTELIX_EXECUTABLE})
 set(CPACK_PACKAGE_VENDOR ${VANTELIX_COMPANY})
 set(CPACK_PACKAGE_CONTACT "${VANTELIX_COMPANY} <packages@vantelix.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
-set(CPACK_PACKAGE_DESCRIPTION
-    "${PROJECT_NAME} is a joke: it poses as a control panel with a size advisor, a Before and an After picture and a staged Apply sequence that opens and closes the CD tray.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "${PROJECT_NAME} is a joke: it poses as a control panel with a size advisor,\n"
+    "a Before and an After picture and a staged Apply sequence that opens and\n"
+    "closes the CD tray.")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${PROJECT_HOMEPAGE_URL})
 set(CPACK_STRIP_FILES ON)
 

@@ -109,6 +109,8 @@ void tst_DesktopFiles::desktopEntry_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("runs the executable") << QStringLiteral("Exec") << declared(VANTELIX_TEST_EXECUTABLE);
+    QTest::newRow("window class of the executable")
+        << QStringLiteral("StartupWMClass") << declared(VANTELIX_TEST_EXECUTABLE);
     QTest::newRow("icon named by the id") << QStringLiteral("Icon") << applicationId();
     QTest::newRow("named by the title") << QStringLiteral("Name") << declared(VANTELIX_TEST_PROJECT_NAME);
     QTest::newRow("an application") << QStringLiteral("Type") << QStringLiteral("Application");
