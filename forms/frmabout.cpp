@@ -32,10 +32,10 @@ FrmAbout::FrmAbout(QWidget *owner)
     // Only the bare client area and the labels with a hover rule react to
     // moves; the rest keep theirs, also while a button is held over them.
     setMouseTracking(true);
-    for (QWidget *quiet : {static_cast<QWidget *>(ui->picIcon), static_cast<QWidget *>(ui->cmdOK),
-                           static_cast<QWidget *>(ui->lblTitle), static_cast<QWidget *>(ui->lblVersion),
-                           static_cast<QWidget *>(ui->lblDescription), static_cast<QWidget *>(ui->lblDisclaimer)})
-        quiet->setAttribute(Qt::WA_NoMousePropagation);
+    const QList<QWidget *> withoutHoverRule{ui->picIcon,    ui->cmdOK,          ui->lblTitle,
+                                            ui->lblVersion, ui->lblDescription, ui->lblDisclaimer};
+    for (QWidget *widget : withoutHoverRule)
+        widget->setAttribute(Qt::WA_NoMousePropagation);
 
     connectHandler(ui->cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
     connectHandler(ui->Label4, &AboutHoverLabel::clicked, this, &FrmAbout::Label4_Click);
