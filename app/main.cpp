@@ -8,7 +8,9 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // The X11 window class comes from the name; the desktop entry matches it.
     QApplication::setApplicationName(app::exeName());
+    QGuiApplication::setDesktopFileName(app::applicationId());
 
     try {
         platform::MciMediaControl media;

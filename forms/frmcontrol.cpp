@@ -5,24 +5,28 @@
 #include "assetnames.h"
 #include "displayrefresh.h"
 #include "eventhandler.h"
+#include "frmabout.h"
+#include "frmtoobig.h"
 #include "imagelist.h"
 #include "intervaltimer.h"
 #include "sizemodel.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 
 namespace {
 
-constexpr int kTintPictureCount = advisor::kLightestTint - advisor::kDarkestTint + 1;
+// One tint picture for every position of a tint slider.
+static_assert(assets::kTintPictureCount == advisor::kLightestTint - advisor::kDarkestTint + 1);
 
 QStringList tintPictureFiles()
 {
     QStringList files;
-    for (int number = 1; number <= kTintPictureCount; ++number)
+    for (int number = 1; number <= assets::kTintPictureCount; ++number)
         files << assets::tintPicture(number);
     return files;
 }
@@ -59,6 +63,7 @@ FrmControl::FrmControl(advisor::MediaControl &media, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(size());
+    setWindowIcon(QIcon(assets::applicationIcon()));
 
     connectHandler(ui->sldCurrent, &ScrollSlider::scrolled, this, &FrmControl::sldCurrent_Scroll);
     connectHandler(ui->sldWanted, &ScrollSlider::scrolled, this, &FrmControl::sldWanted_Scroll);
@@ -124,8 +129,19 @@ void FrmControl::cmdReset_Click()
 void FrmControl::cmdGo_Click() { m_apply.apply(); }
 void FrmControl::Timer1_Timer() { m_apply.tick(); }
 
-void FrmControl::cmdPreview_Click() {}
-void FrmControl::cmdAbout_Click() {}
+// Each press builds the window anew; it is modal over this one and gone
+// once it closes.
+void FrmControl::cmdPreview_Click()
+{
+    FrmTooBig frmTooBig(this);
+    frmTooBig.exec();
+}
+
+void FrmControl::cmdAbout_Click()
+{
+    FrmAbout frmAbout(this);
+    frmAbout.exec();
+}
 
 void FrmControl::cmdExit_Click()
 {

@@ -4,12 +4,14 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -89,6 +91,9 @@ private slots:
     void picturesAreCroppedNotScaled_data();
     void picturesAreCroppedNotScaled();
     void controlsHaveAccessibleNames();
+    void previewAndAboutOpenModalWindows_data();
+    void previewAndAboutOpenModalWindows();
+    void exitEndsTheApplication();
 
 private:
     template<typename T>
@@ -158,6 +163,10 @@ void tst_FrmControl::windowFrameAndPlace()
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(m_window->isWindow() && !m_window->parentWidget()); // its own taskbar entry
+    // The application icon, all three sizes.
+    const QList<QSize> iconSizes = m_window->windowIcon().availableSizes();
+    for (const QSize size : {QSize(16, 16), QSize(32, 32), QSize(48, 48)})
+        QVERIFY2(iconSizes.contains(size), qPrintable(QStringLiteral("no %1 px icon").arg(size.width())));
     const QPoint screenCentre = m_window->screen()->availableGeometry().center();
     QVERIFY2((m_window->geometry().center() - screenCentre).manhattanLength() <= 2, "not centred on the screen");
 }
@@ -427,6 +436,61 @@ void tst_FrmControl::controlsHaveAccessibleNames()
             unnamed << widget->objectName();
     }
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+}
+
+void tst_FrmControl::previewAndAboutOpenModalWindows_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Preview") << "cmdPreview" << "frmTooBig" << "Flaccid";
+    QTest::newRow("About") << "cmdAbout" << "frmAbout" << "About Vantelix";
+}
+
+void tst_FrmControl::previewAndAboutOpenModalWindows()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+
+    auto *wanted = child<QSlider>("sldWanted");
+    wanted->setFocus();
+    QTest::keyClick(wanted, Qt::Key_End); // offers Preview; Reset would undo it
+
+    QList<QPointer<QWidget>> opened;
+    for (int opening = 0; opening < 2; ++opening) {
+        bool checked = false;
+        QTimer::singleShot(0, this, [&] {
+            QTRY_VERIFY(QApplication::activeModalWidget());
+            QWidget *child = QApplication::activeModalWidget();
+            opened << child;
+            QCOMPARE(child->objectName(), window);
+            QCOMPARE(child->windowTitle(), caption);
+            QCOMPARE(child->parentWidget(), m_window.get());
+            QVERIFY(child->isModal());
+            const QPoint ownerCentre = m_window->geometry().center();
+            QVERIFY((child->geometry().center() - ownerCentre).manhattanLength() <= 60);
+            // The main window takes no input meanwhile: Escape would reset it.
+            QTest::keyClick(m_window->windowHandle(), Qt::Key_Escape);
+            QCOMPARE(wanted->value(), 14);
+            checked = true;
+            child->close();
+        });
+        QTest::mouseClick(m_window->findChild<QPushButton *>(button), Qt::LeftButton);
+        QVERIFY(checked);
+        // Gone once closed; the next press makes a new one.
+        QTRY_VERIFY(opened.constLast().isNull());
+    }
+    QCOMPARE(opened.size(), 2);
+    QVERIFY(m_window->isEnabled());
+}
+
+void tst_FrmControl::exitEndsTheApplication()
+{
+    // Exit leaves the event loop at once, with a success status.
+    QTimer::singleShot(0, this, [this] { QTest::mouseClick(child<QPushButton>("cmdExit"), Qt::LeftButton); });
+    QTimer::singleShot(5000, this, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QCoreApplication::exec(), 0);
 }
 
 QTEST_MAIN(tst_FrmControl)
