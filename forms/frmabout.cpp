@@ -2,10 +2,10 @@
 #include "ui_frmabout.h"
 
 #include "aboutcredits.h"
-#include "aboutfontfit.h"
 #include "appidentity.h"
 #include "assetnames.h"
 #include "eventhandler.h"
+#include "labelfontfit.h"
 #include "shellopen.h"
 
 #include <QKeyEvent>
@@ -51,8 +51,8 @@ FrmAbout::FrmAbout(QWidget *owner)
 
     // The title keeps the size the layout gives it; every other text takes
     // the window's font, made small enough for all of them to show whole.
-    setFont(fontFittingLabels(font(), {ui->lblVersion, ui->Label1, ui->Label2, ui->Label4, ui->label3, ui->Label5,
-                                       ui->lblDescription, ui->lblDisclaimer}));
+    setFont(fontFitting(font(), currentTexts({ui->lblVersion, ui->Label1, ui->Label2, ui->Label4, ui->label3,
+                                              ui->Label5, ui->lblDescription, ui->lblDisclaimer})));
 }
 
 FrmAbout::~FrmAbout() = default;

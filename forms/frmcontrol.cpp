@@ -9,6 +9,7 @@
 #include "frmtoobig.h"
 #include "imagelist.h"
 #include "intervaltimer.h"
+#include "labelfontfit.h"
 #include "sizemodel.h"
 
 #include <QCloseEvent>
@@ -39,6 +40,21 @@ void showPicture(QLabel *control, const QPixmap &picture)
     control->resize(picture.deviceIndependentSize().toSize());
 }
 
+// Every recommendation the label can be given, for every pair of sizes.
+QList<LabelText> everyRecommendation(const QLabel *label)
+{
+    QStringList texts;
+    for (int current = advisor::kSmallestSize; current <= advisor::kLargestSize; ++current) {
+        for (int desired = advisor::kSmallestSize; desired <= advisor::kLargestSize; ++desired)
+            texts << advisor::recommendation(current, desired);
+    }
+    texts.removeDuplicates();
+    QList<LabelText> shown;
+    for (const QString &text : std::as_const(texts))
+        shown.append({label, text});
+    return shown;
+}
+
 void setWidthTwips(QLabel *control, int twips)
 {
     control->resize(advisor::twipsToPixels(twips), control->height());
@@ -64,6 +80,8 @@ FrmControl::FrmControl(advisor::MediaControl &media, QWidget *parent)
                    | Qt::WindowCloseButtonHint);
     setFixedSize(size());
     setWindowIcon(QIcon(assets::applicationIcon()));
+    // The longest recommendation must show whole in the desktop's font too.
+    ui->lblRec->setFont(fontFitting(ui->lblRec->font(), everyRecommendation(ui->lblRec)));
 
     connectHandler(ui->sldCurrent, &ScrollSlider::scrolled, this, &FrmControl::sldCurrent_Scroll);
     connectHandler(ui->sldWanted, &ScrollSlider::scrolled, this, &FrmControl::sldWanted_Scroll);

@@ -91,6 +91,8 @@ private slots:
     void picturesAreCroppedNotScaled_data();
     void picturesAreCroppedNotScaled();
     void controlsHaveAccessibleNames();
+    void everyRecommendationShowsWhole_data();
+    void everyRecommendationShowsWhole();
     void previewAndAboutOpenModalWindows_data();
     void previewAndAboutOpenModalWindows();
     void exitEndsTheApplication();
@@ -436,6 +438,36 @@ void tst_FrmControl::controlsHaveAccessibleNames()
             unnamed << widget->objectName();
     }
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+}
+
+void tst_FrmControl::everyRecommendationShowsWhole_data()
+{
+    QTest::addColumn<int>("desiredPresses"); // Down from 7; negative: Up
+    QTest::newRow("desired 3: the longest text") << -4;
+    QTest::newRow("desired 4") << -3;
+    QTest::newRow("desired 8: sheath your sword") << 1;
+    QTest::newRow("desired 12: difficult to manage") << 5;
+    QTest::newRow("desired 14: above the Preview button") << 7;
+}
+
+void tst_FrmControl::everyRecommendationShowsWhole()
+{
+    QFETCH(int, desiredPresses);
+    auto *wanted = child<QSlider>("sldWanted");
+    wanted->setFocus();
+    for (int i = 0; i < std::abs(desiredPresses); ++i)
+        QTest::keyClick(wanted, desiredPresses > 0 ? Qt::Key_Down : Qt::Key_Up);
+
+    auto *label = child<QLabel>("lblRec");
+    QRect visible = label->contentsRect();
+    auto *preview = child<QPushButton>("cmdPreview");
+    if (preview->isVisible()) // the button covers the label's lower part
+        visible.setBottom(label->mapFrom(m_window.get(), preview->pos()).y() - 1);
+    const QRect needed = label->fontMetrics().boundingRect(visible, int(label->alignment()) | Qt::TextWordWrap,
+                                                            label->text());
+    QVERIFY2(visible.contains(needed), qPrintable(QStringLiteral("needs %1 px, has %2 px")
+                                                      .arg(needed.height())
+                                                      .arg(visible.height())));
 }
 
 void tst_FrmControl::previewAndAboutOpenModalWindows_data()
