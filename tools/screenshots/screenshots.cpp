@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QPointer>
 #include <QScreen>
 #include <QSlider>
 #include <QTest>
@@ -31,24 +32,43 @@ public:
     std::exit(EXIT_FAILURE);
 }
 
-QWidget *waitForModal()
+// Answers the modal windows the program opens, in order, without blocking:
+// each handler gets the next new modal window and must close it.
+class ModalScript : public QObject
 {
-    const QDeadlineTimer deadline(5000);
-    while (!QApplication::activeModalWidget()) {
-        if (deadline.hasExpired())
-            fail("no window opened");
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+public:
+    ModalScript()
+    {
+        connect(&m_poll, &QTimer::timeout, this, &ModalScript::look);
+        m_poll.start(10);
     }
-    return QApplication::activeModalWidget();
-}
 
-// Clicks a button that opens a modal window and runs `whileOpen` on that
-// window; `whileOpen` must close it.
-void clickIntoModal(QAbstractButton *button, const std::function<void(QWidget *)> &whileOpen)
-{
-    QTimer::singleShot(0, button, [whileOpen] { whileOpen(waitForModal()); });
-    button->click();
-}
+    void expect(std::function<void(QWidget *)> handler) { m_handlers.append(std::move(handler)); }
+
+    void waitUntilDone() const
+    {
+        const QDeadlineTimer deadline(10000);
+        while (!m_handlers.isEmpty()) {
+            if (deadline.hasExpired())
+                fail("an expected window did not open");
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+    }
+
+private:
+    void look()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == m_last || m_handlers.isEmpty())
+            return;
+        m_last = modal;
+        m_handlers.takeFirst()(modal);
+    }
+
+    QTimer m_poll;
+    QPointer<QWidget> m_last;
+    QList<std::function<void(QWidget *)>> m_handlers;
+};
 
 class Photographer
 {
@@ -109,36 +129,42 @@ int main(int argc, char *argv[])
     FrmControl window(tray);
     if (!QTest::qWaitForWindowExposed(&window))
         fail("the main window did not appear");
+    ModalScript modals;
+    const auto click = [&](const char *button) { child<QAbstractButton>(&window, button)->click(); };
 
     camera.shoot(QStringLiteral("main-window"), {&window});
 
     press(&window, "sldWanted", Qt::Key_End);
     camera.shoot(QStringLiteral("main-window-preview-offered"), {&window});
 
-    clickIntoModal(child<QAbstractButton>(&window, "cmdPreview"), [&](QWidget *preview) {
+    modals.expect([&](QWidget *preview) {
         camera.shoot(QStringLiteral("preview-window"), {&window, preview});
         preview->close();
     });
+    click("cmdPreview");
 
-    clickIntoModal(child<QAbstractButton>(&window, "cmdAbout"), [&](QWidget *about) {
+    modals.expect([&](QWidget *about) {
         camera.shoot(QStringLiteral("about-window"), {&window, about});
         about->close();
     });
+    click("cmdAbout");
 
-    QTest::keyClick(&window, Qt::Key_Escape); // Reset
+    click("cmdReset");
     press(&window, "sldCurrent", Qt::Key_Up);
     press(&window, "sldWanted", Qt::Key_Up, 5);
     press(&window, "sldCol2", Qt::Key_Right, 2);
-    clickIntoModal(child<QAbstractButton>(&window, "cmdGo"), [&](QWidget *box) {
-        camera.shoot(QStringLiteral("message-box"), {&window, box});
-        QTest::keyClick(box, Qt::Key_Return); // Yes, reduce
-        QWidget *tray = waitForModal();
-        QTest::keyClick(tray, Qt::Key_Return); // OK, inserted
+    modals.expect([&](QWidget *question) {
+        camera.shoot(QStringLiteral("message-box"), {&window, question});
+        QTest::keyClick(question, Qt::Key_Return); // Yes, reduce
     });
-    QTest::qWait(450);
+    modals.expect([](QWidget *tray) { QTest::keyClick(tray, Qt::Key_Return); }); // OK, inserted
+    modals.expect([&](QWidget *success) {
+        camera.shoot(QStringLiteral("success"), {&window, success});
+        QTest::keyClick(success, Qt::Key_Return);
+    });
+    click("cmdGo"); // returns once the bar starts to fill
+    QTest::qWait(400);
     camera.shoot(QStringLiteral("main-window-filling"), {&window});
-    QWidget *success = waitForModal();
-    camera.shoot(QStringLiteral("success"), {&window, success});
-    QTest::keyClick(success, Qt::Key_Return);
+    modals.waitUntilDone();
     return EXIT_SUCCESS;
 }
