@@ -9,8 +9,6 @@ namespace app {
 QString title() { return QString::fromLatin1(build::kTitle); }
 QString exeName() { return QString::fromLatin1(build::kExecutable); }
 QString applicationId() { return QString::fromLatin1(build::kApplicationId); }
-QString companyName() { return QString::fromLatin1(build::kCompany); }
-QString copyrightNotice() { return QString::fromLatin1(build::kCopyright); }
 int major() { return build::kMajor; }
 int minor() { return build::kMinor; }
 int revision() { return build::kRevision; }
@@ -22,14 +20,6 @@ QString versionLine()
     // Plain decimal digits: QString::number never uses the locale.
     return QStringLiteral("Version %1.%2.%3")
         .arg(QString::number(major()), QString::number(minor()), QString::number(revision()));
-}
-
-QString resourceVersion()
-{
-    return QStringLiteral("%1.%2.%3")
-        .arg(major())
-        .arg(minor(), 2, 10, QLatin1Char('0'))
-        .arg(revision(), 4, 10, QLatin1Char('0'));
 }
 
 } // namespace app

@@ -48,8 +48,6 @@ void tst_Identity::names_data()
     QTest::newRow("title") << app::title() << declared(VANTELIX_TEST_PROJECT_NAME);
     QTest::newRow("executable name") << app::exeName() << declared(VANTELIX_TEST_EXECUTABLE);
     QTest::newRow("application id") << app::applicationId() << declared(VANTELIX_TEST_APPLICATION_ID);
-    QTest::newRow("company") << app::companyName() << declared(VANTELIX_TEST_COMPANY);
-    QTest::newRow("copyright") << app::copyrightNotice() << declared(VANTELIX_TEST_COPYRIGHT);
 }
 
 void tst_Identity::names()
@@ -77,9 +75,6 @@ void tst_Identity::versionForms_data()
         << QStringLiteral("Version %1.%2.%3")
                .arg(QString::number(declaredMajor()), QString::number(declaredMinor()),
                     QString::number(declaredRevision()));
-    QTest::newRow("resource string, minor in two digits, revision in four")
-        << app::resourceVersion()
-        << QString::asprintf("%d.%02d.%04d", declaredMajor(), declaredMinor(), declaredRevision());
 }
 
 void tst_Identity::versionForms()
@@ -96,8 +91,6 @@ void tst_Identity::zeroFilling_data()
 
     QTest::newRow("About line has no leading zeros")
         << app::versionLine() << QStringLiteral(R"(^Version (0|[1-9]\d*)\.(0|[1-9]\d*)\.(0|[1-9]\d*)$)");
-    QTest::newRow("resource string has them")
-        << app::resourceVersion() << QStringLiteral(R"(^(0|[1-9]\d*)\.\d\d\.\d\d\d\d$)");
 }
 
 void tst_Identity::zeroFilling()
@@ -125,14 +118,12 @@ void tst_Identity::formsIgnoreTheLocale()
     QFETCH(bool, ownDigits);
     const QString title = app::title();
     const QString versionLine = app::versionLine();
-    const QString resourceVersion = app::resourceVersion();
 
     QLocale::setDefault(QLocale(locale));
     QCOMPARE(QLocale().toString(2) != QStringLiteral("2"), ownDigits);
 
     QCOMPARE(app::title(), title);
     QCOMPARE(app::versionLine(), versionLine);
-    QCOMPARE(app::resourceVersion(), resourceVersion);
 }
 
 void tst_Identity::pathIsTheExecutablesFolder()

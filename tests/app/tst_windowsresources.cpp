@@ -59,7 +59,6 @@ private slots:
     void strings_data();
     void strings();
     void stringTableHoldsOnlyTheseEntriesInOrder();
-    void stringVersionIsTheProgramsOwn();
     void iconGroup_data();
     void iconGroup();
 
@@ -208,15 +207,6 @@ void tst_WindowsResources::stringTableHoldsOnlyTheseEntriesInOrder()
         QStringLiteral("OriginalFilename"),
     };
     QCOMPARE(table->childKeys(), expected);
-}
-
-void tst_WindowsResources::stringVersionIsTheProgramsOwn()
-{
-    const versioninfo::Node *table = stringTable();
-    QVERIFY(table);
-    const versioninfo::Node *fileVersion = table->child(QStringLiteral("FileVersion"));
-    QVERIFY(fileVersion);
-    QCOMPARE(fileVersion->text(), app::resourceVersion());
 }
 
 void tst_WindowsResources::iconGroup_data()
