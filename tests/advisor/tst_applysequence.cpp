@@ -1,4 +1,5 @@
 #include "applysequence.h"
+#include "fakesliders.h"
 
 #include <QList>
 #include <QStringList>
@@ -9,15 +10,6 @@
 using namespace advisor;
 
 namespace {
-
-struct FakeSliders final : Sliders
-{
-    int current = 7, desired = 7, before = 2, after = 2;
-    int currentSize() const override { return current; }
-    int desiredSize() const override { return desired; }
-    int beforeTint() const override { return before; }
-    int afterTint() const override { return after; }
-};
 
 // Everything the sequence does, in one log, so that the order between boxes,
 // tray commands and the window's state can be checked.

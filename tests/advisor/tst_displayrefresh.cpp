@@ -1,4 +1,5 @@
 #include "displayrefresh.h"
+#include "fakesliders.h"
 
 #include <QStringList>
 #include <QTest>
@@ -6,15 +7,6 @@
 using namespace advisor;
 
 namespace {
-
-struct FakeSliders final : Sliders
-{
-    int current = 7, desired = 7, before = 2, after = 2;
-    int currentSize() const override { return current; }
-    int desiredSize() const override { return desired; }
-    int beforeTint() const override { return before; }
-    int afterTint() const override { return after; }
-};
 
 // Records every write as "what=value", in order.
 struct RecordingDisplay final : Display

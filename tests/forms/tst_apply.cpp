@@ -2,6 +2,7 @@
 #include "frmcontrol.h"
 #include "intervaltimer.h"
 #include "messageboxdriver.h"
+#include "windowtesting.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -43,9 +44,7 @@ private:
     template<typename T>
     T *child(const char *name) const
     {
-        auto *found = m_window->findChild<T *>(QLatin1String(name));
-        Q_ASSERT(found);
-        return found;
+        return windowtesting::control<T>(m_window.get(), name);
     }
     void press(const char *slider, Qt::Key key, int times);
     void verifyLook(const MessageBoxDriver::Shown &box) const;

@@ -2,6 +2,7 @@
 #include "appidentity.h"
 #include "assetnames.h"
 #include "frmabout.h"
+#include "windowtesting.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -12,9 +13,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include <cstring>
 #include <functional>
 #include <memory>
+
+using windowtesting::becomesActive;
+using windowtesting::samePixels;
 
 namespace {
 
@@ -55,27 +58,6 @@ protected:
         return false;
     }
 };
-
-// Pixel for pixel, whatever colour profile either picture carries.
-bool samePixels(const QImage &a, const QImage &b)
-{
-    const QImage left = a.convertToFormat(QImage::Format_RGB32);
-    const QImage right = b.convertToFormat(QImage::Format_RGB32);
-    if (left.size() != right.size())
-        return false;
-    for (int y = 0; y < left.height(); ++y) {
-        if (std::memcmp(left.constScanLine(y), right.constScanLine(y), size_t(left.bytesPerLine())) != 0)
-            return false;
-    }
-    return true;
-}
-
-// For a dialog over its owner, QTest::qWaitForWindowActive() answers before
-// the dialog has taken over the focus; wait for the application to say so.
-bool becomesActive(QWidget *window)
-{
-    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
-}
 
 AboutHoverLabel *link(const QWidget &window, const char *name)
 {

@@ -1,6 +1,7 @@
 #include "fakemediacontrol.h"
 #include "frmcontrol.h"
 #include "scrollslider.h"
+#include "windowtesting.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -101,9 +102,7 @@ private:
     template<typename T>
     T *child(const char *name) const
     {
-        auto *found = m_window->findChild<T *>(QLatin1String(name));
-        Q_ASSERT(found);
-        return found;
+        return windowtesting::control<T>(m_window.get(), name);
     }
     QString text(const char *label) const { return child<QLabel>(label)->text(); }
 

@@ -1,5 +1,6 @@
 #include "assetnames.h"
 #include "frmtoobig.h"
+#include "windowtesting.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -9,9 +10,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include <cstring>
 #include <functional>
 #include <memory>
+
+using windowtesting::becomesActive;
+using windowtesting::samePixels;
 
 namespace {
 
@@ -26,27 +29,6 @@ QPushButton *closeButton(const QDialog &window)
 QLabel *picture(const QDialog &window)
 {
     return window.findChild<QLabel *>(QStringLiteral("Image1"));
-}
-
-// Pixel for pixel, whatever colour profile either picture carries.
-bool samePixels(const QImage &a, const QImage &b)
-{
-    const QImage left = a.convertToFormat(QImage::Format_RGB32);
-    const QImage right = b.convertToFormat(QImage::Format_RGB32);
-    if (left.size() != right.size())
-        return false;
-    for (int y = 0; y < left.height(); ++y) {
-        if (std::memcmp(left.constScanLine(y), right.constScanLine(y), size_t(left.bytesPerLine())) != 0)
-            return false;
-    }
-    return true;
-}
-
-// For a dialog over its owner, QTest::qWaitForWindowActive() answers before
-// the dialog has taken over the focus; wait for the application to say so.
-bool becomesActive(QWidget *window)
-{
-    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
 }
 
 // Opens the window as the main window does (modal, exec() over its owner)
