@@ -55,6 +55,21 @@ QList<LabelText> everyRecommendation(const QLabel *label)
     return shown;
 }
 
+// Designer files keep whole point sizes only; a label that needs a
+// fractional one carries it as the dynamic property "pointSizeF".
+void applyFractionalPointSizes(const QWidget *form)
+{
+    const QList<QLabel *> labels = form->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        const QVariant pointSize = label->property("pointSizeF");
+        if (!pointSize.isValid())
+            continue;
+        QFont font = label->font();
+        font.setPointSizeF(pointSize.toDouble());
+        label->setFont(font);
+    }
+}
+
 void setWidthTwips(QLabel *control, int twips)
 {
     control->resize(advisor::twipsToPixels(twips), control->height());
@@ -71,6 +86,7 @@ FrmControl::FrmControl(advisor::MediaControl &media, QWidget *parent)
     , m_apply(*this, *this, m_messageBoxes, media)
 {
     ui->setupUi(this);
+    applyFractionalPointSizes(this);
     imlPenis->setObjectName(QStringLiteral("imlPenis"));
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
