@@ -4,20 +4,22 @@
 
 ImageList::ImageList(const QStringList &pictureFiles, QObject *parent)
     : QObject(parent)
+    , m_files(pictureFiles)
+    , m_pictures(pictureFiles.size())
 {
-    m_pictures.reserve(pictureFiles.size());
-    for (const QString &file : pictureFiles) {
-        QPixmap picture(file);
-        if (picture.isNull())
-            throw advisor::RuntimeError(advisor::RuntimeError::InvalidPicture,
-                                        QStringLiteral("Invalid picture: %1").arg(file));
-        m_pictures.append(picture);
-    }
 }
 
 const QPixmap &ImageList::picture(int number) const
 {
-    if (number < 1 || number > m_pictures.size())
+    if (number < 1 || number > m_files.size())
         throw advisor::RuntimeError(advisor::RuntimeError::IndexOutOfBounds, QStringLiteral("Index out of bounds"));
-    return m_pictures.at(number - 1);
+    QPixmap &picture = m_pictures[number - 1];
+    if (picture.isNull()) {
+        const QString &file = m_files.at(number - 1);
+        picture = QPixmap(file);
+        if (picture.isNull())
+            throw advisor::RuntimeError(advisor::RuntimeError::InvalidPicture,
+                                        QStringLiteral("Invalid picture: %1").arg(file));
+    }
+    return picture;
 }

@@ -6,18 +6,21 @@
 #include <QStringList>
 
 // An ordered set of pictures handed out by number, counted from 1. It draws
-// nothing itself; pictures are decoded once, when the list is made.
+// nothing itself. Each picture is decoded the first time it is asked for and
+// kept from then on, so start-up pays only for the pictures it shows.
 class ImageList : public QObject
 {
     Q_OBJECT
 
 public:
-    ImageList(const QStringList &pictureFiles, QObject *parent = nullptr);
+    explicit ImageList(const QStringList &pictureFiles, QObject *parent = nullptr);
 
-    qsizetype count() const { return m_pictures.size(); }
-    // Raises an IndexOutOfBounds error for a number outside 1..count().
+    qsizetype count() const { return m_files.size(); }
+    // Raises IndexOutOfBounds for a number outside 1..count(), and
+    // InvalidPicture for a file that does not decode.
     const QPixmap &picture(int number) const;
 
 private:
-    QList<QPixmap> m_pictures;
+    QStringList m_files;
+    mutable QList<QPixmap> m_pictures; // null until decoded
 };
