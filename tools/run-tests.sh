@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Vantelix with its tests and runs every test
+# Installs what is missing, builds Vantelix with its tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and runs every test
 # headless. Ends with CTest's summary.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/lib/prerequisites.sh
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-cmake --preset testing
-cmake --build --preset testing
-ctest --preset testing
+cmake --preset sanitizer
+cmake --build --preset sanitizer
+ctest --preset sanitizer
