@@ -40,21 +40,6 @@ void showPicture(QLabel *control, const QPixmap &picture)
     control->resize(picture.deviceIndependentSize().toSize());
 }
 
-// Every recommendation the label can be given, for every pair of sizes.
-QList<LabelText> everyRecommendation(const QLabel *label)
-{
-    QStringList texts;
-    for (int current = advisor::kSmallestSize; current <= advisor::kLargestSize; ++current) {
-        for (int desired = advisor::kSmallestSize; desired <= advisor::kLargestSize; ++desired)
-            texts << advisor::recommendation(current, desired);
-    }
-    texts.removeDuplicates();
-    QList<LabelText> shown;
-    for (const QString &text : std::as_const(texts))
-        shown.append({label, text});
-    return shown;
-}
-
 // Designer files keep whole point sizes only; a label that needs a
 // fractional one carries it as the dynamic property "pointSizeF".
 void applyFractionalPointSizes(const QWidget *form)
@@ -96,8 +81,6 @@ FrmControl::FrmControl(advisor::MediaControl &media, QWidget *parent)
                    | Qt::WindowCloseButtonHint);
     setFixedSize(size());
     setWindowIcon(QIcon(assets::applicationIcon()));
-    // The longest recommendation must show whole in the desktop's font too.
-    ui->lblRec->setFont(fontFitting(ui->lblRec->font(), everyRecommendation(ui->lblRec)));
 
     connectHandler(ui->sldCurrent, &ScrollSlider::scrolled, this, &FrmControl::sldCurrent_Scroll);
     connectHandler(ui->sldWanted, &ScrollSlider::scrolled, this, &FrmControl::sldWanted_Scroll);
@@ -195,7 +178,14 @@ void FrmControl::setBeforePicture(int number) { showPicture(ui->Image1, imlPenis
 void FrmControl::setAfterPicture(int number) { showPicture(ui->Image2, imlPenis->picture(number)); }
 void FrmControl::setBeforeWidth(int twips) { setWidthTwips(ui->Image1, twips); }
 void FrmControl::setAfterWidth(int twips) { setWidthTwips(ui->Image2, twips); }
-void FrmControl::setRecommendation(const QString &text) { ui->lblRec->setText(text); }
+void FrmControl::setRecommendation(const QString &text)
+{
+    // A long text in a large desktop font would be cut off at the bottom.
+    const QFont &font = m_recommendationFonts.fontFor(ui->lblRec, text);
+    if (ui->lblRec->font() != font)
+        ui->lblRec->setFont(font);
+    ui->lblRec->setText(text);
+}
 
 void FrmControl::setWindowEnabled(bool enabled) { setEnabled(enabled); }
 float FrmControl::progressMax() const { return static_cast<float>(ui->prgApply->maximum()); }

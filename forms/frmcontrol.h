@@ -2,6 +2,7 @@
 
 #include "applysequence.h"
 #include "controls.h"
+#include "labelfontfit.h"
 #include "messageboxes.h"
 
 #include <QWidget>
@@ -85,6 +86,7 @@ private:
     std::unique_ptr<Ui::frmControl> ui;
     ImageList *imlPenis;
     platform::IntervalTimer *Timer1;
+    FittingFonts m_recommendationFonts;
     platform::QtMessageBoxes m_messageBoxes;
     advisor::ApplySequence m_apply;
 };

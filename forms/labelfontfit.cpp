@@ -45,3 +45,13 @@ QFont fontFitting(const QFont &base, const QList<LabelText> &texts)
     }
     return font;
 }
+
+const QFont &FittingFonts::fontFor(const QLabel *label, const QString &text)
+{
+    if (!m_labelFont)
+        m_labelFont = label->font();
+    auto known = m_fonts.constFind(text);
+    if (known == m_fonts.constEnd())
+        known = m_fonts.insert(text, fontFitting(*m_labelFont, {{label, text}}));
+    return *known;
+}

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 class QLabel;
 
@@ -24,3 +27,16 @@ QList<LabelText> currentTexts(const QList<const QLabel *> &labels);
 // every text fits its label's rectangle, wrapped as the label wraps it; base
 // itself when everything already fits.
 QFont fontFitting(const QFont &base, const QList<LabelText> &texts);
+
+// The font a label needs for each text it is given: its own font where the
+// text fits, else the largest smaller one that does. Worked out the first
+// time a text comes, so that start-up measures only what it shows.
+class FittingFonts
+{
+public:
+    const QFont &fontFor(const QLabel *label, const QString &text);
+
+private:
+    std::optional<QFont> m_labelFont; // the label's font before any fitting
+    QHash<QString, QFont> m_fonts;
+};
