@@ -1,22 +1,9 @@
-#include "appidentity.h"
-#include "fatalerror.h"
-#include "frmcontrol.h"
-#include "mcimediacontrol.h"
+#include "startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    // The X11 window class comes from the name; the desktop entry matches it.
-    QApplication::setApplicationName(app::exeName());
-    QGuiApplication::setDesktopFileName(app::applicationId());
-
-    try {
-        platform::MciMediaControl media;
-        FrmControl frmControl(media);
-        return QApplication::exec();
-    } catch (...) {
-        platform::endWithCurrentException();
-    }
+    return runVantelix();
 }

@@ -181,9 +181,9 @@ a layout property rather than a style sheet.
 
 ## How each figure is measured
 
-- **Start-up and memory.** \`bench/startupprobe.cpp\` starts exactly as
-  \`app/main.cpp\` does (QApplication, application name, desktop file name,
-  media control, main window) with an event filter that notices the first
+- **Start-up and memory.** \`bench/startupprobe.cpp\` runs the program's own
+  start-up, \`runVantelix()\` of \`app/startup.cpp\` (application name,
+  desktop file name, media control, main window), with an event filter that notices the first
   paint of a top-level window, writes a line with the peak resident size
   (VmHWM of \`/proc/self/status\`) at that moment, writes a second line once
   the whole first frame is done, and ends. The baselines are an empty

@@ -1,5 +1,7 @@
 #include "applymodel.h"
 
+#include "answers.h"
+
 #include <QHash>
 
 namespace {
@@ -15,21 +17,6 @@ const QHash<QString, ApplyModel::Box> &boxTexts()
         {QStringLiteral("Success! You should notice changes within the next few days."), Success},
     };
     return texts;
-}
-
-QString answerName(advisor::Answer answer)
-{
-    switch (answer) {
-    case advisor::Answer::Ok:
-        return QStringLiteral("OK");
-    case advisor::Answer::Cancel:
-        return QStringLiteral("Cancel");
-    case advisor::Answer::Yes:
-        return QStringLiteral("Yes");
-    case advisor::Answer::No:
-        return QStringLiteral("No");
-    }
-    return QStringLiteral("?");
 }
 
 } // namespace
@@ -191,7 +178,7 @@ QString ApplyModel::boxAnswered(Box box, advisor::Answer answer, const SliderVal
     default:
         break;
     }
-    return QStringLiteral("%1 answered %2, which it does not offer").arg(nameOf(box), answerName(answer));
+    return QStringLiteral("%1 answered %2, which it does not offer").arg(nameOf(box), answers::nameOf(answer));
 }
 
 QString ApplyModel::commandSent(const QString &command, bool windowEnabled, const SliderValues &sliders)

@@ -1,6 +1,7 @@
 #include "randomuser.h"
 
 #include "aboutcredits.h"
+#include "answers.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -76,22 +77,6 @@ QRect thumbOf(const QSlider &slider)
     if (slider.orientation() == Qt::Horizontal)
         option.state |= QStyle::State_Horizontal;
     return slider.style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider);
-}
-
-std::optional<advisor::Answer> answerOf(QMessageBox::StandardButton button)
-{
-    switch (button) {
-    case QMessageBox::Ok:
-        return advisor::Answer::Ok;
-    case QMessageBox::Cancel:
-        return advisor::Answer::Cancel;
-    case QMessageBox::Yes:
-        return advisor::Answer::Yes;
-    case QMessageBox::No:
-        return advisor::Answer::No;
-    default:
-        return std::nullopt;
-    }
 }
 
 // Escape and the close box give the box's way out: Cancel where there is
@@ -500,9 +485,9 @@ UserAction RandomUser::boxKey(QMessageBox &box, int pressed)
         // The focused button, or the default one.
         QAbstractButton *pressedButton = focused ? focused : box.defaultButton();
         if (pressedButton)
-            answer = answerOf(box.standardButton(pressedButton));
+            answer = answers::answerOf(box.standardButton(pressedButton));
     } else if (pressed == Qt::Key_Space && focused) {
-        answer = answerOf(box.standardButton(focused));
+        answer = answers::answerOf(box.standardButton(focused));
     }
     action.answer = answer;
     action.outcome = answer ? Outcome::WindowCloses : Outcome::WindowStays;
@@ -514,7 +499,7 @@ UserAction RandomUser::boxClick(QMessageBox &box, QPoint at)
     UserAction action = click(box, at);
     for (QWidget *hit = box.childAt(at); hit && hit != &box; hit = hit->parentWidget()) {
         if (auto *button = qobject_cast<QAbstractButton *>(hit); button && box.buttons().contains(button)) {
-            action.answer = answerOf(box.standardButton(button));
+            action.answer = answers::answerOf(box.standardButton(button));
             break;
         }
     }

@@ -1,6 +1,7 @@
 #include "robustnessrun.h"
 
 #include "aboutcredits.h"
+#include "answers.h"
 #include "appidentity.h"
 #include "displaycheck.h"
 #include "frmabout.h"
@@ -33,37 +34,6 @@ constexpr int kFillLimitMs = 10000;
 constexpr int kQuietWatchLimit = 15; // seconds without an event
 
 const SliderValues kResetValues{advisor::kResetSize, advisor::kResetSize, advisor::kResetTint, advisor::kResetTint};
-
-std::optional<advisor::Answer> answerOf(QMessageBox::StandardButton button)
-{
-    switch (button) {
-    case QMessageBox::Ok:
-        return advisor::Answer::Ok;
-    case QMessageBox::Cancel:
-        return advisor::Answer::Cancel;
-    case QMessageBox::Yes:
-        return advisor::Answer::Yes;
-    case QMessageBox::No:
-        return advisor::Answer::No;
-    default:
-        return std::nullopt;
-    }
-}
-
-QString answerText(advisor::Answer answer)
-{
-    switch (answer) {
-    case advisor::Answer::Ok:
-        return QStringLiteral("OK");
-    case advisor::Answer::Cancel:
-        return QStringLiteral("Cancel");
-    case advisor::Answer::Yes:
-        return QStringLiteral("Yes");
-    case advisor::Answer::No:
-        return QStringLiteral("No");
-    }
-    return QString();
-}
 
 // What each box looks like: its buttons, the first of them the default.
 QMessageBox::StandardButtons buttonsOf(ApplyModel::Box box)
@@ -390,7 +360,7 @@ void RobustnessRun::verify(const UserAction &action, const QPointer<QWidget> &ta
         if (!record.answer)
             fail(QStringLiteral("%1 did not answer the box").arg(what));
         else if (*record.answer != *action.answer)
-            fail(QStringLiteral("%1 answered %2, expected %3").arg(what, answerText(*record.answer), answerText(*action.answer)));
+            fail(QStringLiteral("%1 answered %2, expected %3").arg(what, answers::nameOf(*record.answer), answers::nameOf(*action.answer)));
     }
     if (action.link) {
         const QList<QUrl> expected = action.link->isEmpty() ? QList<QUrl>{} : QList<QUrl>{QUrl(*action.link)};
@@ -509,7 +479,7 @@ void RobustnessRun::boxShown(QMessageBox *box)
         // The close box sets the answer only after this signal: it is
         // collected once the close request has been handled.
         if (QAbstractButton *clicked = box->clickedButton())
-            boxAnswered(box, answerOf(box->standardButton(clicked)).value_or(advisor::Answer::Ok));
+            boxAnswered(box, answers::answerOf(box->standardButton(clicked)).value_or(advisor::Answer::Ok));
     });
     report(m_model.boxShown(*kind, sliders()));
 }
@@ -519,7 +489,7 @@ void RobustnessRun::closedBoxAnswered(QMessageBox *box)
     if (!m_openBoxes.contains(box))
         return; // answered already
     if (QAbstractButton *clicked = box->clickedButton())
-        boxAnswered(box, answerOf(box->standardButton(clicked)).value_or(advisor::Answer::Ok));
+        boxAnswered(box, answers::answerOf(box->standardButton(clicked)).value_or(advisor::Answer::Ok));
     else
         fail(QStringLiteral("%1 closed without an answer").arg(nameOf(box)));
 }
@@ -531,8 +501,8 @@ void RobustnessRun::boxAnswered(QMessageBox *box, advisor::Answer answer)
         return;
     const ApplyModel::Box answered = *kind;
     m_openBoxes.erase(kind);
-    m_journal.note(QStringLiteral("%1 answered %2").arg(nameOf(box), answerText(answer)));
-    ++m_counts[QStringLiteral("answers ") + answerText(answer)];
+    m_journal.note(QStringLiteral("%1 answered %2").arg(nameOf(box), answers::nameOf(answer)));
+    ++m_counts[QStringLiteral("answers ") + answers::nameOf(answer)];
     if (!m_runningSteps.isEmpty())
         m_runningSteps.last().answer = answer;
     if (!m_ending)
