@@ -121,6 +121,13 @@ Outcome outcomeOfPressing(const QWidget *control)
     return Outcome::Unknown;
 }
 
+// The action, with what must follow it.
+UserAction expecting(UserAction action, Outcome outcome)
+{
+    action.outcome = outcome;
+    return action;
+}
+
 } // namespace
 
 RandomUser::RandomUser(quint32 seed, Hands hands)
@@ -541,9 +548,8 @@ UserAction RandomUser::onMessageBox(QMessageBox &box, bool trayConfirmable)
         {80, Input::Mouse, [&] { return boxClick(box, pointIn(box.rect())); }},
         {20, Input::Mouse,
          [&] {
-             UserAction action = clickSomewhereOn(box, *buttons.at(below(static_cast<int>(buttons.size()))), Qt::RightButton);
-             action.outcome = Outcome::WindowStays;
-             return action;
+             QWidget &button = *buttons.at(below(static_cast<int>(buttons.size())));
+             return expecting(clickSomewhereOn(box, button, Qt::RightButton), Outcome::WindowStays);
          }},
         {25, Input::Keyboard, [&] { return onBlockedWindow(*blocked); }},
         {25, Input::Mouse, [&] { return onBlockedWindow(*blocked); }},
@@ -562,25 +568,13 @@ UserAction RandomUser::onPreview(QWidget &window)
     };
     return choose({
         {250, Input::Mouse,
-         [&] {
-             UserAction action = clickSomewhereOn(window, *cmdClose);
-             action.outcome = Outcome::WindowCloses;
-             return action;
-         }},
+         [&] { return expecting(clickSomewhereOn(window, *cmdClose), Outcome::WindowCloses); }},
         {150, Input::Keyboard, [&] { return pressing(kPressKeys.at(below(static_cast<int>(kPressKeys.size())))); }},
+        // No cancel button: Escape closes nothing.
         {120, Input::Keyboard,
-         [&] {
-             // No cancel button: Escape closes nothing.
-             UserAction action = key(window, Qt::Key_Escape);
-             action.outcome = Outcome::WindowStays;
-             return action;
-         }},
+         [&] { return expecting(key(window, Qt::Key_Escape), Outcome::WindowStays); }},
         {100, Input::Keyboard,
-         [&] {
-             UserAction action = navigationKey(window);
-             action.outcome = Outcome::WindowStays;
-             return action;
-         }},
+         [&] { return expecting(navigationKey(window), Outcome::WindowStays); }},
         {20, Input::Keyboard, [&] { return accessKey(window, anyLetter(QStringLiteral("CF"))); }},
         {120, Input::Mouse, [&] { return closeBox(window, Outcome::WindowCloses); }},
         {100, Input::Mouse,
@@ -591,11 +585,7 @@ UserAction RandomUser::onPreview(QWidget &window)
              return action;
          }},
         {60, Input::Mouse,
-         [&] {
-             UserAction action = moveTo(window, pointIn(window.rect()));
-             action.outcome = Outcome::WindowStays;
-             return action;
-         }},
+         [&] { return expecting(moveTo(window, pointIn(window.rect())), Outcome::WindowStays); }},
         {30, Input::Keyboard, [&] { return onBlockedWindow(*blocked); }},
         {30, Input::Mouse, [&] { return onBlockedWindow(*blocked); }},
     });
@@ -628,19 +618,11 @@ UserAction RandomUser::onAbout(QWidget &window)
              action.link = QString();
              return action;
          }},
+        // OK is both the default and the cancel button.
         {100, Input::Keyboard,
-         [&] {
-             // OK is both the default and the cancel button.
-             UserAction action = key(window, below(2) == 0 ? Qt::Key_Return : Qt::Key_Enter);
-             action.outcome = Outcome::WindowCloses;
-             return action;
-         }},
+         [&] { return expecting(key(window, below(2) == 0 ? Qt::Key_Return : Qt::Key_Enter), Outcome::WindowCloses); }},
         {100, Input::Keyboard,
-         [&] {
-             UserAction action = key(window, Qt::Key_Escape);
-             action.outcome = Outcome::WindowCloses;
-             return action;
-         }},
+         [&] { return expecting(key(window, Qt::Key_Escape), Outcome::WindowCloses); }},
         {60, Input::Keyboard,
          [&] {
              UserAction action = key(window, Qt::Key_Space);
@@ -648,11 +630,7 @@ UserAction RandomUser::onAbout(QWidget &window)
              return action;
          }},
         {100, Input::Keyboard,
-         [&] {
-             UserAction action = navigationKey(window);
-             action.outcome = Outcome::WindowStays;
-             return action;
-         }},
+         [&] { return expecting(navigationKey(window), Outcome::WindowStays); }},
         {100, Input::Mouse, [&] { return closeBox(window, Outcome::WindowCloses); }},
         {200, Input::Mouse,
          [&] {
@@ -666,11 +644,7 @@ UserAction RandomUser::onAbout(QWidget &window)
              return clickingAt(pointIn(shownArea(window, *link)), Qt::RightButton);
          }},
         {120, Input::Mouse,
-         [&] {
-             UserAction action = moveTo(window, pointIn(window.rect()));
-             action.outcome = Outcome::WindowStays;
-             return action;
-         }},
+         [&] { return expecting(moveTo(window, pointIn(window.rect())), Outcome::WindowStays); }},
         {30, Input::Keyboard, [&] { return onBlockedWindow(*blocked); }},
         {30, Input::Mouse, [&] { return onBlockedWindow(*blocked); }},
     });
