@@ -1,9 +1,6 @@
 #include "startup.h"
 
-#include <QApplication>
-
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
-    return runVantelix();
+    return runVantelix(argc, argv);
 }

@@ -8,8 +8,7 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
-    FirstPaintReporter reporter;
-    application.installEventFilter(&reporter);
-    return runVantelix();
+    return runVantelix(argc, argv, [](QApplication &application) {
+        application.installEventFilter(new FirstPaintReporter(&application));
+    });
 }

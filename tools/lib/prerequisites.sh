@@ -4,7 +4,7 @@
 BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools
-    libcdio-dev
+    libcdio-dev libfontconfig-dev
     icoutils
     fonts-dejavu-core
 )
