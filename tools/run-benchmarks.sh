@@ -167,7 +167,7 @@ it on a worker thread before it creates the application
 (\`app/fonts/fontconfigpreload.h\`) and waits for it only before building the
 window; connecting to the display takes longer, so the wait is over at once
 and building the window took about 2.5 ms. This moved the ratio from 1.13 to
-1.18 in repeated runs to 1.07 to 1.08. On one core the two loads take turns
+1.18 in repeated runs to 1.01 to 1.08. On one core the two loads take turns
 and nothing is lost. The rest was already cut to what the first paint needs:
 the five tint pictures are decoded when first shown (one at start-up), the
 recommendation's font is fitted for each text when it first comes (one text
