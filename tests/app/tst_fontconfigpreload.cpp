@@ -4,48 +4,12 @@
 
 #include "fontconfigpreload.h"
 
+#include "fcinitrecorder.h"
+
 #include <QFontDatabase>
-#include <QFontMetrics>
-#include <QMutex>
 #include <QTest>
 
 #include <fontconfig/fontconfig.h>
-
-#include <dlfcn.h>
-
-#include <thread>
-#include <vector>
-
-namespace {
-
-struct FcInitCall
-{
-    std::thread::id thread;
-    bool loaded = false;
-};
-
-// Every FcInit of the process, the font database's included.
-QMutex callsMutex;
-std::vector<FcInitCall> fcInitCalls;
-
-std::vector<FcInitCall> callsSoFar()
-{
-    const QMutexLocker lock(&callsMutex);
-    return fcInitCalls;
-}
-
-} // namespace
-
-// Stands in for fontconfig's FcInit in this process and records who called it.
-extern "C" FcBool FcInit()
-{
-    using Init = FcBool (*)();
-    static const auto fontconfigInit = reinterpret_cast<Init>(dlsym(RTLD_NEXT, "FcInit"));
-    const FcBool loaded = fontconfigInit();
-    const QMutexLocker lock(&callsMutex);
-    fcInitCalls.push_back({std::this_thread::get_id(), loaded == FcTrue});
-    return loaded;
-}
 
 class tst_FontConfigPreload : public QObject
 {
@@ -60,17 +24,17 @@ private slots:
 
 void tst_FontConfigPreload::loadsOnAWorkerThreadBeforeWaitReturns()
 {
-    QVERIFY2(callsSoFar().empty(), "the configuration was loaded before the test");
+    QVERIFY2(fcinit::callsSoFar().empty(), "the configuration was loaded before the test");
 
     FontConfigPreload preload;
     preload.wait();
-    const std::vector<FcInitCall> calls = callsSoFar();
+    const std::vector<fcinit::Call> calls = fcinit::callsSoFar();
     QCOMPARE(calls.size(), 1u);
     QVERIFY(calls.front().thread != std::this_thread::get_id());
     QVERIFY(calls.front().loaded);
 
     preload.wait(); // a second wait returns at once
-    QCOMPARE(callsSoFar().size(), 1u);
+    QCOMPARE(fcinit::callsSoFar().size(), 1u);
 }
 
 void tst_FontConfigPreload::fontDatabaseKeepsTheLoadedConfiguration()
