@@ -1,6 +1,7 @@
 // The baseline of the start-up benchmark: an empty window of the main
 // window's size, with the same reporter of the first paint.
 
+#include "baselinewindow.h"
 #include "firstpaintreporter.h"
 
 #include <QApplication>
@@ -13,7 +14,7 @@ int main(int argc, char *argv[])
     application.installEventFilter(&reporter);
 
     QWidget window;
-    window.resize(442, 362);
+    window.resize(bench::kMainWindowClientSize);
     window.show();
     return QApplication::exec();
 }

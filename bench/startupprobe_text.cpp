@@ -2,6 +2,7 @@
 // line of text in it. It shows what the first font alone costs, a cost
 // every window that shows text pays before its first paint.
 
+#include "baselinewindow.h"
 #include "firstpaintreporter.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@ int main(int argc, char *argv[])
     application.installEventFilter(&reporter);
 
     QWidget window;
-    window.resize(442, 362);
+    window.resize(bench::kMainWindowClientSize);
     auto *label = new QLabel(QStringLiteral("Current Size"), &window);
     label->move(16, 8);
     window.show();

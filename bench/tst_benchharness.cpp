@@ -1,6 +1,7 @@
 // The pieces the benchmarks rely on, checked without timing anything: if
 // one of them measured the wrong thing, every figure would be wrong too.
 
+#include "baselinewindow.h"
 #include "frmcontrol.h"
 #include "modalanswerer.h"
 #include "nulltray.h"
@@ -34,6 +35,7 @@ private slots:
     void thumbDragMovesOneSizePerMovement();
     void modalAnswererAnswersInOrder();
     void eventLoopStopsAtTheDeadline();
+    void baselinesHaveTheMainWindowsSize();
 };
 
 void tst_BenchHarness::peakResidentKib_data()
@@ -204,6 +206,13 @@ void tst_BenchHarness::eventLoopStopsAtTheDeadline()
     QVERIFY(!bench::runEventLoopUntil([&flag] { return flag; }, 50));
     QTimer::singleShot(20, this, [&flag] { flag = true; });
     QVERIFY(bench::runEventLoopUntil([&flag] { return flag; }, 5000));
+}
+
+void tst_BenchHarness::baselinesHaveTheMainWindowsSize()
+{
+    NullTray tray;
+    const FrmControl window(tray);
+    QCOMPARE(window.size(), bench::kMainWindowClientSize);
 }
 
 QTEST_MAIN(tst_BenchHarness)
