@@ -9,19 +9,6 @@ AboutHoverLabel::AboutHoverLabel(QWidget *parent)
     setMouseTracking(true);
 }
 
-bool AboutHoverLabel::isLink() const
-{
-    return m_link;
-}
-
-void AboutHoverLabel::setLink(bool link)
-{
-    m_link = link;
-    // A role rather than a colour: the text follows the system's highlight
-    // colour, whatever the desktop's palette.
-    setForegroundRole(link ? QPalette::Highlight : QPalette::WindowText);
-}
-
 bool AboutHoverLabel::isUnderlined() const
 {
     return font().underline();

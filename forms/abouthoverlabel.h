@@ -6,19 +6,12 @@
 // clicks on it. Its whole rectangle counts, not only the painted text, and
 // the moves it reports stop here instead of reaching the window as moves over
 // the bare client area.
-//
-// A link label (the "link" property, set in the layout) draws its text in
-// the system highlight colour and can be underlined.
 class AboutHoverLabel : public QLabel
 {
     Q_OBJECT
-    Q_PROPERTY(bool link READ isLink WRITE setLink)
 
 public:
     explicit AboutHoverLabel(QWidget *parent = nullptr);
-
-    bool isLink() const;
-    void setLink(bool link);
 
     bool isUnderlined() const;
     void setUnderlined(bool underlined);
@@ -34,6 +27,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    bool m_link = false;
     bool m_pressed = false;
 };

@@ -4,8 +4,9 @@
 #include "aboutcredits.h"
 #include "appidentity.h"
 #include "assetnames.h"
+#include "desktopscale.h"
 #include "eventhandler.h"
-#include "labelfontfit.h"
+#include "readablecolour.h"
 #include "shellopen.h"
 
 #include <QKeyEvent>
@@ -15,6 +16,8 @@ FrmAbout::FrmAbout(QWidget *owner)
     , ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
+    DesktopScale scale(this);
+    scale.applyTo(this);
 
     // Fixed dialog frame: a title bar with the system menu and a close box,
     // no minimise or maximise box. As a dialog with an owner it gets no
@@ -23,7 +26,7 @@ FrmAbout::FrmAbout(QWidget *owner)
                    | Qt::WindowCloseButtonHint);
     setFixedSize(size());
     setWindowIcon(QIcon(assets::aboutIcon()));
-    ui->picIcon->setPixmap(QPixmap(assets::aboutPicture()));
+    scale.showPicture(ui->picIcon, QPixmap(assets::aboutPicture()));
 
     ui->Label1->setText(about::creditLine());
     ui->Label4->setText(about::authorEmail());
@@ -51,11 +54,37 @@ FrmAbout::FrmAbout(QWidget *owner)
 
     // The title keeps the size the layout gives it; every other text takes
     // the window's font, made small enough for all of them to show whole.
-    setFont(fontFitting(font(), currentTexts({ui->lblVersion, ui->Label1, ui->Label2, ui->Label4, ui->label3,
-                                              ui->Label5, ui->lblDescription, ui->lblDisclaimer})));
+    const QList<const QLabel *> fitted{ui->lblVersion, ui->Label1, ui->Label2, ui->Label4,
+                                       ui->label3,     ui->Label5, ui->lblDescription, ui->lblDisclaimer};
+    QList<DesktopScale::LabelText> texts;
+    for (const QLabel *label : fitted)
+        texts.append({label, label->text(), scale.drawnGeometry(label)});
+    setFont(scale.fitting(font(), texts));
+    useReadableColours();
 }
 
 FrmAbout::~FrmAbout() = default;
+
+// The layout paints the description and disclaimer black and the links in
+// the desktop's highlight colour. On a palette where these do not stand out
+// from the window (a dark theme, a light highlight), the window's own text
+// colour takes their place, or for the links the palette's link colour.
+void FrmAbout::useReadableColours()
+{
+    const QPalette &desktop = palette();
+    const QColor background = desktop.color(QPalette::Window);
+    const auto paint = [&background](QLabel *label, const QList<QColor> &candidates) {
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText, readableColour(candidates, background, label->font()));
+        label->setPalette(colours);
+    };
+    for (QLabel *label : {ui->lblDescription, ui->lblDisclaimer})
+        paint(label, {label->palette().color(QPalette::WindowText), desktop.color(QPalette::WindowText)});
+    for (QLabel *link : {ui->Label4, ui->Label5}) {
+        paint(link, {desktop.color(QPalette::Highlight), desktop.color(QPalette::Link),
+                     desktop.color(QPalette::WindowText)});
+    }
+}
 
 void FrmAbout::Form_Load()
 {

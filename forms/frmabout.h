@@ -43,6 +43,7 @@ private:
     void Label2_MouseMove();
     void label3_MouseMove();
 
+    void useReadableColours();
     void underlineLinks(bool label4, bool label5);
     void openLink(const QString &target);
 

@@ -3,13 +3,13 @@
 
 #include "appidentity.h"
 #include "assetnames.h"
+#include "desktopscale.h"
 #include "displayrefresh.h"
 #include "eventhandler.h"
 #include "frmabout.h"
 #include "frmtoobig.h"
 #include "imagelist.h"
 #include "intervaltimer.h"
-#include "labelfontfit.h"
 #include "sizemodel.h"
 
 #include <QCloseEvent>
@@ -32,34 +32,6 @@ QStringList tintPictureFiles()
     return files;
 }
 
-// A picture control takes its picture's natural size; the width set after
-// it cuts the picture off on the right. Nothing is ever scaled.
-void showPicture(QLabel *control, const QPixmap &picture)
-{
-    control->setPixmap(picture);
-    control->resize(picture.deviceIndependentSize().toSize());
-}
-
-// Designer files keep whole point sizes only; a label that needs a
-// fractional one carries it as the dynamic property "pointSizeF".
-void applyFractionalPointSizes(const QWidget *form)
-{
-    const QList<QLabel *> labels = form->findChildren<QLabel *>();
-    for (QLabel *label : labels) {
-        const QVariant pointSize = label->property("pointSizeF");
-        if (!pointSize.isValid())
-            continue;
-        QFont font = label->font();
-        font.setPointSizeF(pointSize.toDouble());
-        label->setFont(font);
-    }
-}
-
-void setWidthTwips(QLabel *control, int twips)
-{
-    control->resize(advisor::twipsToPixels(twips), control->height());
-}
-
 } // namespace
 
 FrmControl::FrmControl(advisor::MediaControl &media, QWidget *parent)
@@ -67,11 +39,13 @@ FrmControl::FrmControl(advisor::MediaControl &media, QWidget *parent)
     , ui(std::make_unique<Ui::frmControl>())
     , imlPenis(new ImageList(tintPictureFiles(), this))
     , Timer1(new platform::IntervalTimer(this))
+    , m_scale(this)
+    , m_recommendationFonts(m_scale)
     , m_messageBoxes(this)
     , m_apply(*this, *this, m_messageBoxes, media)
 {
     ui->setupUi(this);
-    applyFractionalPointSizes(this);
+    m_scale.applyTo(this);
     imlPenis->setObjectName(QStringLiteral("imlPenis"));
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
@@ -174,14 +148,26 @@ int FrmControl::afterTint() const { return ui->sldCol2->value(); }
 void FrmControl::setCurrentCaption(const QString &caption) { ui->lblCurrent->setText(caption); }
 void FrmControl::setDesiredCaption(const QString &caption) { ui->lblDesired->setText(caption); }
 void FrmControl::setPreviewVisible(bool visible) { ui->cmdPreview->setVisible(visible); }
-void FrmControl::setBeforePicture(int number) { showPicture(ui->Image1, imlPenis->picture(number)); }
-void FrmControl::setAfterPicture(int number) { showPicture(ui->Image2, imlPenis->picture(number)); }
+// A picture control takes its picture's size; the width set after it cuts
+// the picture off on the right.
+void FrmControl::setBeforePicture(int number) { m_scale.showPicture(ui->Image1, imlPenis->picture(number)); }
+void FrmControl::setAfterPicture(int number) { m_scale.showPicture(ui->Image2, imlPenis->picture(number)); }
 void FrmControl::setBeforeWidth(int twips) { setWidthTwips(ui->Image1, twips); }
 void FrmControl::setAfterWidth(int twips) { setWidthTwips(ui->Image2, twips); }
+
+void FrmControl::setWidthTwips(QLabel *control, int twips)
+{
+    control->resize(m_scale.length(advisor::twipsToPixels(twips)), control->height());
+}
+
 void FrmControl::setRecommendation(const QString &text)
 {
-    // A long text in a large desktop font would be cut off at the bottom.
-    const QFont &font = m_recommendationFonts.fontFor(ui->lblRec, text);
+    // The Preview button, when shown, covers the bottom of the label: the
+    // text has the room above it.
+    QRect room = m_scale.drawnGeometry(ui->lblRec);
+    if (!ui->cmdPreview->isHidden())
+        room.setBottom(std::min(room.bottom(), m_scale.drawnGeometry(ui->cmdPreview).top() - 1));
+    const QFont &font = m_recommendationFonts.fontFor(ui->lblRec, text, room);
     if (ui->lblRec->font() != font)
         ui->lblRec->setFont(font);
     ui->lblRec->setText(text);

@@ -2,7 +2,7 @@
 
 #include "applysequence.h"
 #include "controls.h"
-#include "labelfontfit.h"
+#include "desktopscale.h"
 #include "messageboxes.h"
 
 #include <QWidget>
@@ -16,6 +16,7 @@ namespace platform {
 class IntervalTimer;
 }
 class ImageList;
+class QLabel;
 
 // The main window: the control panel of the size advisor.
 //
@@ -72,6 +73,7 @@ private:
     void setBeforeWidth(int twips) override;
     void setAfterWidth(int twips) override;
     void setRecommendation(const QString &text) override;
+    void setWidthTwips(QLabel *control, int twips);
 
     // advisor::ApplyPanel
     void setWindowEnabled(bool enabled) override;
@@ -86,6 +88,7 @@ private:
     std::unique_ptr<Ui::frmControl> ui;
     ImageList *imlPenis;
     platform::IntervalTimer *Timer1;
+    DesktopScale m_scale;
     FittingFonts m_recommendationFonts;
     platform::QtMessageBoxes m_messageBoxes;
     advisor::ApplySequence m_apply;

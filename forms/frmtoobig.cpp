@@ -2,6 +2,7 @@
 #include "ui_frmtoobig.h"
 
 #include "assetnames.h"
+#include "desktopscale.h"
 #include "eventhandler.h"
 
 #include <QKeyEvent>
@@ -11,6 +12,8 @@ FrmTooBig::FrmTooBig(QWidget *owner)
     , ui(std::make_unique<Ui::frmTooBig>())
 {
     ui->setupUi(this);
+    DesktopScale scale(this);
+    scale.applyTo(this);
 
     // Fixed dialog frame: a title bar with the system menu and a close box,
     // no minimise or maximise box. As a dialog with an owner it gets no
@@ -19,7 +22,7 @@ FrmTooBig::FrmTooBig(QWidget *owner)
                    | Qt::WindowCloseButtonHint);
     setFixedSize(size());
 
-    ui->Image1->setPixmap(QPixmap(assets::previewPicture()));
+    scale.showPicture(ui->Image1, QPixmap(assets::previewPicture()));
     ui->cmdClose->setFocus();
 
     connectHandler(ui->cmdClose, &QPushButton::clicked, this, &FrmTooBig::cmdClose_Click);
