@@ -12,6 +12,7 @@
 #include "intervaltimer.h"
 #include "sizemodel.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
@@ -32,6 +33,16 @@ QStringList tintPictureFiles()
     return files;
 }
 
+// A plain widget window counts as a client area to assistive technology;
+// this one is the application's window, which a screen reader names by its
+// title. (Qt owns the interfaces its factories make.)
+QAccessibleInterface *accessibleMainWindow(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("FrmControl") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 FrmControl::FrmControl(advisor::MediaControl &media, QWidget *parent)
@@ -44,6 +55,7 @@ FrmControl::FrmControl(advisor::MediaControl &media, QWidget *parent)
     , m_messageBoxes(this)
     , m_apply(*this, *this, m_messageBoxes, media)
 {
+    QAccessible::installFactory(&accessibleMainWindow); // once: Qt ignores a repeat
     ui->setupUi(this);
     m_scale.applyTo(this);
     imlPenis->setObjectName(QStringLiteral("imlPenis"));

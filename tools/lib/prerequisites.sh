@@ -10,13 +10,16 @@ BUILD_PACKAGES=(
 )
 
 # The asset generator, the Windows resource check, desktop-file checks,
-# packaging and the real-window checks.
+# packaging, the plain Makefile build, and the real-window and screen-reader
+# checks.
 TEST_PACKAGES=(
     libgif-dev libjpeg62-turbo-dev libjpeg-turbo-progs libimage-exiftool-perl icc-profiles-free
     binutils-mingw-w64-x86-64
     desktop-file-utils appstream
     dpkg-dev file
+    make
     xvfb xauth
+    dbus-daemon at-spi2-core python3-pyatspi
 )
 
 # ensure_packages PACKAGE...: installs whatever is missing, or explains why it
