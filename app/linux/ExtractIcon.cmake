@@ -3,6 +3,10 @@
 # Writes the 32-bit image of one size from an icon file as PNG. icotool
 # succeeds even when no image matches, so the result is checked here.
 file(REMOVE "${OUTPUT}")
+# icotool writes into an existing folder only (and Make, unlike Ninja, does
+# not create the folders of a command's outputs).
+get_filename_component(folder "${OUTPUT}" DIRECTORY)
+file(MAKE_DIRECTORY "${folder}")
 execute_process(
     COMMAND "${ICOTOOL}" --extract --icon --width=${SIZE} --height=${SIZE} --bit-depth=32
         "--output=${OUTPUT}" "${ICON}"
