@@ -1,6 +1,10 @@
 // Drives the real windows through the states the README shows and saves what
 // the screen shows of them. Run it on an X server of its own (Xvfb): the
 // windows are real, the CD tray is not touched.
+//
+// Given a look's name as well (the desktop's font and colours set by the
+// caller, see tools/take-screenshots.sh), it takes only the main and the
+// About window as they open, as main-window-<look> and about-window-<look>.
 
 #include "frmcontrol.h"
 
@@ -121,8 +125,8 @@ void press(QWidget *window, const char *slider, Qt::Key key, int times = 1)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 2)
-        fail("usage: vantelix-screenshots <output folder>");
+    if (argc != 2 && argc != 3)
+        fail("usage: vantelix-screenshots <output folder> [<look>]");
     const Photographer camera(QString::fromLocal8Bit(argv[1]));
 
     NoTray tray;
@@ -131,6 +135,17 @@ int main(int argc, char *argv[])
         fail("the main window did not appear");
     ModalScript modals;
     const auto click = [&](const char *button) { child<QAbstractButton>(&window, button)->click(); };
+
+    if (argc == 3) {
+        const QString look = QLatin1Char('-') + QString::fromLocal8Bit(argv[2]);
+        camera.shoot(QStringLiteral("main-window") + look, {&window});
+        modals.expect([&](QWidget *about) {
+            camera.shoot(QStringLiteral("about-window") + look, {about});
+            about->close();
+        });
+        click("cmdAbout");
+        return EXIT_SUCCESS;
+    }
 
     camera.shoot(QStringLiteral("main-window"), {&window});
 
