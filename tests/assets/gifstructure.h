@@ -6,7 +6,7 @@
 
 // The blocks of a GIF file as its bytes lay them out, read without a GIF
 // library so that the tests check what the file says, not what a decoder makes
-// of it. Pixels come from giflib's decoder (decodeGifIndices).
+// of it. Pixels come from giflib's decoder (linux/gifindices.h).
 struct GifStructure
 {
     struct Extension
@@ -41,7 +41,3 @@ struct GifStructure
 };
 
 GifStructure readGifStructure(const QByteArray &bytes);
-
-// Colour-table index of every pixel of the first image, row by row from the
-// top; empty if the file does not decode.
-QByteArray decodeGifIndices(const QByteArray &bytes);

@@ -3,6 +3,7 @@
 // brightness rising from the first to the last.
 
 #include "assetnames.h"
+#include "gifindices.h"
 #include "gifstructure.h"
 #include "resourcebytes.h"
 
