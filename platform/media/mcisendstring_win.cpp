@@ -6,6 +6,11 @@
 
 #include <mmsystem.h>
 
+// Qt builds with UNICODE, which makes mciSendString a macro for the wide
+// mciSendStringW: it would rename our own function below. We call the
+// narrow function by its own name instead.
+#undef mciSendString
+
 namespace platform {
 
 namespace {
@@ -36,7 +41,7 @@ static_assert(sameCode(mci::DeviceNotInstalled, MCIERR_DEVICE_NOT_INSTALLED));
 
 unsigned mciSendString(const char *command, char *returnBuffer, unsigned returnLength, quintptr callbackWindow)
 {
-    return mciSendStringA(command, returnBuffer, returnLength, reinterpret_cast<HWND>(callbackWindow));
+    return ::mciSendStringA(command, returnBuffer, returnLength, reinterpret_cast<HWND>(callbackWindow));
 }
 
 } // namespace platform
