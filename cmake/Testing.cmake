@@ -1,7 +1,12 @@
 # vantelix_add_test(<name> SOURCES <files...> LIBRARIES <targets...> [LABELS <labels...>])
 #
 # Builds one Qt Test program and registers it with CTest. Widgets run on the
-# offscreen platform, so the suite needs no display.
+# offscreen platform, so the suite needs no display. A cross-built Windows
+# test runs under Wine (cmake/WineTesting.cmake).
+if(CMAKE_CROSSCOMPILING AND WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/WineTesting.cmake)
+endif()
+
 function(vantelix_add_test name)
     cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES;LABELS")
     add_executable(${name} ${arg_SOURCES})
@@ -11,4 +16,7 @@ function(vantelix_add_test name)
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
         LABELS "${arg_LABELS}"
         TIMEOUT 120)
+    if(COMMAND vantelix_run_under_wine)
+        vantelix_run_under_wine(${name} QTEST)
+    endif()
 endfunction()
