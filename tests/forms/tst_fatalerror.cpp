@@ -67,7 +67,9 @@ void tst_FatalError::errorIsShownThenTheProgramEnds()
     QFETCH(QString, message);
 
     QProcess child;
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--fail"), kind});
+    // Text mode: a Windows child's stdout turns each \n into \r\n.
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--fail"), kind},
+                QIODevice::ReadWrite | QIODevice::Text);
     QVERIFY(child.waitForFinished(20000));
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     QCOMPARE(child.exitCode(), EXIT_FAILURE);
