@@ -2,6 +2,7 @@
 #include "frmtoobig.h"
 #include "windowtesting.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
@@ -43,6 +44,10 @@ void openModally(FrmTooBig &window, const std::function<void()> &whileOpen)
             QTest::qFail("The Preview window did not become active", __FILE__, __LINE__);
         if (window.isVisible())
             window.reject();
+        // Qt's Windows event dispatcher: a nested processEvents() (whileOpen
+        // waits) swallows the wake-up that closing sent to exec()'s loop,
+        // which would then sleep until the next message. Send another.
+        QCoreApplication::eventDispatcher()->wakeUp();
     });
     window.exec();
 }
