@@ -1,19 +1,14 @@
 #include "mcisendstring.h"
 
+#include "mcisendstring_win.h"
 #include "mcistatus.h"
-
-#include <windows.h>
-
-#include <mmsystem.h>
-
-// Qt builds with UNICODE, which makes mciSendString a macro for the wide
-// mciSendStringW: it would rename our own function below. We call the
-// narrow function by its own name instead.
-#undef mciSendString
 
 namespace platform {
 
 namespace {
+
+// winmm's function, unless a test has put a stand-in in its place.
+MciSendStringAFunction g_mciSendStringA = &::mciSendStringA;
 
 // Our numbers are the platform's; DWORD keeps the comparison unsigned.
 constexpr bool sameCode(unsigned ours, DWORD platforms)
@@ -34,6 +29,7 @@ static_assert(sameCode(mci::MissingDeviceName, MCIERR_MISSING_DEVICE_NAME));
 static_assert(sameCode(mci::ParamOverflow, MCIERR_PARAM_OVERFLOW));
 static_assert(sameCode(mci::NullParameterBlock, MCIERR_NULL_PARAMETER_BLOCK));
 static_assert(sameCode(mci::Hardware, MCIERR_HARDWARE));
+static_assert(sameCode(mci::CannotLoadDriver, MCIERR_CANNOT_LOAD_DRIVER));
 static_assert(sameCode(mci::DriverInternal, MCIERR_DRIVER_INTERNAL));
 static_assert(sameCode(mci::UnsupportedFunction, MCIERR_UNSUPPORTED_FUNCTION));
 static_assert(sameCode(mci::DeviceNotReady, MCIERR_DEVICE_NOT_READY));
@@ -41,7 +37,17 @@ static_assert(sameCode(mci::DeviceNotInstalled, MCIERR_DEVICE_NOT_INSTALLED));
 
 unsigned mciSendString(const char *command, char *returnBuffer, unsigned returnLength, quintptr callbackWindow)
 {
-    return ::mciSendStringA(command, returnBuffer, returnLength, reinterpret_cast<HWND>(callbackWindow));
+    return g_mciSendStringA(command, returnBuffer, returnLength, reinterpret_cast<HWND>(callbackWindow));
+}
+
+MciSendStringAReplacement::MciSendStringAReplacement(MciSendStringAFunction replacement)
+{
+    g_mciSendStringA = replacement;
+}
+
+MciSendStringAReplacement::~MciSendStringAReplacement()
+{
+    g_mciSendStringA = &::mciSendStringA;
 }
 
 } // namespace platform

@@ -22,6 +22,7 @@ inline constexpr unsigned NullParameterBlock = ErrorBase + 41; // MCIERR_NULL_PA
 
 // The drive.
 inline constexpr unsigned Hardware = ErrorBase + 6;             // MCIERR_HARDWARE
+inline constexpr unsigned CannotLoadDriver = ErrorBase + 10;    // MCIERR_CANNOT_LOAD_DRIVER: none for the device
 inline constexpr unsigned DriverInternal = ErrorBase + 16;      // MCIERR_DRIVER_INTERNAL
 inline constexpr unsigned UnsupportedFunction = ErrorBase + 18; // MCIERR_UNSUPPORTED_FUNCTION
 inline constexpr unsigned DeviceNotReady = ErrorBase + 20;      // MCIERR_DEVICE_NOT_READY

@@ -1,0 +1,108 @@
+// What the Windows shell is given when a link of the About window is
+// clicked: a stand-in takes the place of ShellExecuteA and notes its six
+// arguments. Then the real function, once, with the website.
+
+#include "frmabout.h"
+#include "shellexecute_win.h"
+#include "shellrequest.h"
+
+#include <QLabel>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+struct Call
+{
+    HWND owner = nullptr;
+    QByteArray operation, file, parameters, directory; // null where the shell got no text
+    INT showCommand = 0;
+};
+
+// The stand-in is a plain function, so it records here.
+QList<Call> g_calls;
+
+HINSTANCE WINAPI recordShellExecuteA(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parameters,
+                                     LPCSTR directory, INT showCommand)
+{
+    g_calls.append({owner, QByteArray(operation), QByteArray(file), QByteArray(parameters), QByteArray(directory),
+                    showCommand});
+    return reinterpret_cast<HINSTANCE>(INT_PTR(33)); // above 32: opened
+}
+
+// The folder of this program as Windows names it, in its ANSI code page.
+QByteArray programFolder()
+{
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const QByteArray file(path, qsizetype(length));
+    return file.left(file.lastIndexOf('\\'));
+}
+
+} // namespace
+
+class tst_ShellExecute : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clickedLinkReachesTheShell_data();
+    void clickedLinkReachesTheShell();
+    void shellOpensTheWebsite();
+};
+
+void tst_ShellExecute::clickedLinkReachesTheShell_data()
+{
+    QTest::addColumn<QString>("link");   // the label clicked
+    QTest::addColumn<QByteArray>("file"); // the target as the shell gets it
+
+    QTest::newRow("website") << "Label5" << QByteArray("https://www.vantelix.example/");
+    QTest::newRow("e-mail") << "Label4" << QByteArray("mailto:dana@vantelix.example");
+}
+
+void tst_ShellExecute::clickedLinkReachesTheShell()
+{
+    QFETCH(QString, link);
+    QFETCH(QByteArray, file);
+
+    QWidget owner;
+    owner.show();
+    FrmAbout window(&owner);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto *label = window.findChild<QLabel *>(link);
+    QVERIFY(label);
+
+    g_calls.clear();
+    {
+        const platform::ShellExecuteAReplacement standIn(&recordShellExecuteA);
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, label->geometry().center());
+    }
+
+    QCOMPARE(g_calls.size(), 1);
+    const Call &call = g_calls.constFirst();
+    // On behalf of the About window, whose messages the shell owns.
+    QCOMPARE(call.owner, reinterpret_cast<HWND>(window.winId()));
+    QCOMPARE(call.operation, QByteArray("Open"));
+    QCOMPARE(call.file, file);
+    QVERIFY(!call.parameters.isNull()); // an empty text, not none
+    QCOMPARE(call.parameters, QByteArray(""));
+    QCOMPARE(call.directory, programFolder());
+    QCOMPARE(call.showCommand, SW_SHOWNORMAL);
+}
+
+void tst_ShellExecute::shellOpensTheWebsite()
+{
+    // The test prefix lists no browser, so nothing opens; the shell still
+    // answers for the request it took. A wide call or an unknown operation
+    // would come back as an error code (at most 32).
+    const platform::ShellOpenRequest request =
+        platform::makeShellOpenRequest(0, QStringLiteral("https://www.vantelix.example/"),
+                                       QCoreApplication::applicationDirPath());
+    const auto answer = reinterpret_cast<INT_PTR>(platform::shellExecute(request));
+    QVERIFY2(answer > 32, qPrintable(QString::number(answer)));
+}
+
+QTEST_MAIN(tst_ShellExecute)
+#include "tst_shellexecute.moc"
