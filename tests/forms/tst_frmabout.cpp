@@ -2,10 +2,10 @@
 #include "appidentity.h"
 #include "assetnames.h"
 #include "frmabout.h"
+#include "linkrecorder.h"
 #include "windowtesting.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -24,18 +24,6 @@ namespace {
 const QString kWebsite = QStringLiteral("https://www.vantelix.example/");
 const QString kEmail = QStringLiteral("dana@vantelix.example");
 const QString kMailLink = QStringLiteral("mailto:dana@vantelix.example");
-
-// Stands in for the user's browser and mail program.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
 
 // Notes what lblVersion and lblTitle show at the moment the window's caption
 // becomes the final one; the accessibility updates that would tell the
@@ -129,7 +117,9 @@ private:
 
     std::unique_ptr<QWidget> m_owner;
     std::unique_ptr<FrmAbout> m_window;
-    UrlRecorder m_recorder;
+    // What the user's browser and mail program were asked to open.
+    QList<QUrl> m_opened;
+    std::unique_ptr<LinkRecorder> m_recorder;
 };
 
 void tst_FrmAbout::init()
@@ -142,15 +132,13 @@ void tst_FrmAbout::init()
     // Each test starts with the pointer away from where any window opens:
     // a move to where the pointer already is would not count as a move.
     QTest::mouseMove(m_owner->windowHandle(), QPoint(1, 1));
-    m_recorder.opened.clear();
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_recorder, "open");
-    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_recorder, "open");
+    m_opened.clear();
+    m_recorder = std::make_unique<LinkRecorder>([this](const QUrl &url) { m_opened << url; });
 }
 
 void tst_FrmAbout::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    m_recorder.reset();
     m_window.reset();
     m_owner.reset();
 }
@@ -387,7 +375,7 @@ void tst_FrmAbout::closing()
     else
         QTest::keyClick(m_window->windowHandle(), Qt::Key(key));
     QTRY_VERIFY(!m_window->isVisible());
-    QVERIFY(m_recorder.opened.isEmpty());
+    QVERIFY(m_opened.isEmpty());
 }
 
 void tst_FrmAbout::hover_data()
@@ -480,7 +468,7 @@ void tst_FrmAbout::dragFromASurfaceWithoutRuleChangesNothing()
 
     // The moves belong to the pressed surface, which has no hover rule.
     QVERIFY(link(*m_window, "Label5")->font().underline());
-    QVERIFY(m_recorder.opened.isEmpty());
+    QVERIFY(m_opened.isEmpty());
 }
 
 void tst_FrmAbout::hoverSetsTheNewLinkFirst_data()
@@ -568,8 +556,8 @@ void tst_FrmAbout::clickOpensTheTarget()
     for (int click = 0; click < clicks; ++click)
         QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, point);
 
-    QCOMPARE(m_recorder.opened, opened);
-    for (const QUrl &url : std::as_const(m_recorder.opened))
+    QCOMPARE(m_opened, opened);
+    for (const QUrl &url : std::as_const(m_opened))
         QCOMPARE(url.toString(), url.scheme() == QLatin1String("mailto") ? kMailLink : kWebsite);
     QVERIFY(m_window->isVisible());
     QCOMPARE(link(*m_window, "Label4")->font().underline(), label4);
@@ -578,15 +566,13 @@ void tst_FrmAbout::clickOpensTheTarget()
 
 void tst_FrmAbout::failingOpenIsSilent()
 {
-    // Handlers that cannot take the request: the open fails.
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_recorder, "noSuchProgram");
-    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_recorder, "noSuchProgram");
+    // No program can take either request: both opens fail.
+    m_recorder->refuseRequests(2);
     showWindow();
     const QWidgetList before = QApplication::topLevelWidgets();
 
     for (const QString &surface : {QStringLiteral("Label4"), QStringLiteral("Label5")}) {
         moveTo(surface);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("noSuchProgram")));
         QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, pointOf(*m_window, surface));
         QTest::qWait(50);
     }
@@ -594,7 +580,7 @@ void tst_FrmAbout::failingOpenIsSilent()
     QVERIFY(m_window->isVisible());
     QCOMPARE(QApplication::activeWindow(), m_window.get());
     QCOMPARE(QApplication::topLevelWidgets(), before);
-    QVERIFY(m_recorder.opened.isEmpty());
+    QVERIFY(m_opened.isEmpty());
 }
 
 QTEST_MAIN(tst_FrmAbout)
