@@ -1,4 +1,5 @@
 #include "appidentity.h"
+#include "builtresources.h"
 #include "icofile.h"
 #include "resfile.h"
 #include "versioninfo.h"
@@ -9,9 +10,10 @@
 
 #include <algorithm>
 
-// Reads back the resource script as windres compiles it for the Windows
-// executable. Expected values come from the project declaration (compile
-// definitions from the test's CMakeLists) and from the application icon.
+// Reads back the resources of the Windows executable: from the built .exe in
+// a Windows build, else as windres compiles the resource script for it.
+// Expected values come from the project declaration (compile definitions
+// from the test's CMakeLists) and from the application icon.
 namespace {
 QString declared(const char *value) { return QString::fromUtf8(value); }
 quint32 declaredNumber(const char *value) { return declared(value).toUInt(); }
@@ -73,14 +75,14 @@ private:
 
 void tst_WindowsResources::initTestCase()
 {
-    const QString compiled = declared(VANTELIX_TEST_RES_FILE);
-    if (compiled.isEmpty())
+    const BuiltResources built = readBuiltResources();
+    if (built.source.isEmpty())
         QSKIP("x86_64-w64-mingw32-windres was not found when the build was configured, so the Windows "
               "resources were not compiled: install binutils-mingw-w64-x86-64 and configure again");
+    QVERIFY2(built.error.isEmpty(), qPrintable(built.error));
+    m_resources = built.resources;
 
     QString error;
-    m_resources = resfile::read(readFile(compiled), &error);
-    QVERIFY2(error.isEmpty(), qPrintable(error));
     m_icon = icofile::read(readFile(declared(VANTELIX_TEST_ICON_FILE)), &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
 
