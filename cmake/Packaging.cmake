@@ -1,8 +1,14 @@
-# Installation in the standard places and the Debian package (cpack -G DEB).
+# Installation in the standard places and the Debian package (cpack -G DEB);
+# on Windows one folder with everything the program needs, and its zip
+# (cpack -G ZIP).
 include(GNUInstallDirs)
 include(${PROJECT_SOURCE_DIR}/app/identity/Identity.cmake)
 
-install(TARGETS ${VANTELIX_EXECUTABLE} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/WindowsDeployment.cmake)
+else()
+    install(TARGETS ${VANTELIX_EXECUTABLE} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 if(UNIX AND NOT APPLE)
     # qt_standard_project_setup() gives installed programs an RPATH of
     # $ORIGIN/../lib; we install no libraries of our own, and a system package
@@ -27,7 +33,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # dpkg-shlibdeps (dpkg-dev) finds the Qt and libcdio packages the program links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
-if(NOT DEFINED CPACK_GENERATOR AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
-    set(CPACK_GENERATOR DEB)
+if(NOT DEFINED CPACK_GENERATOR)
+    if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+        set(CPACK_GENERATOR DEB)
+    elseif(WIN32)
+        set(CPACK_GENERATOR ZIP)
+    endif()
+endif()
+# vantelix-1.1.2-windows-x86_64.zip, holding one folder of that name.
+if(WIN32)
+    set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-windows-x86_64")
 endif()
 include(CPack)
