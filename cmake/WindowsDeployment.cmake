@@ -1,6 +1,7 @@
 # The Windows program as one folder that runs where it is unpacked: the
 # executable, the Qt plugins it loads, and every DLL that these import from
-# Qt or the MinGW runtime. The system's own DLLs stay out.
+# Qt or the MinGW runtime. The system's own DLLs stay out. (Written for
+# MinGW-w64, whose objdump reads the imports.)
 include(${CMAKE_CURRENT_LIST_DIR}/MinGWRuntime.cmake)
 
 # The plugins the program loads: its window system, its style and the
