@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 . tools/lib/prerequisites.sh
 . tools/lib/windows.sh
 
-ensure_packages cmake ninja-build qt6-base-dev-tools fonts-dejavu-core "${WINDOWS_PACKAGES[@]}"
+# The Linux build's packages bring CMake, Ninja, Qt's host tools (moc, rcc,
+# uic and their CMake files) and the font the Windows tests render with.
+ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 ensure_windows_qt
 cmake --workflow --preset windows
