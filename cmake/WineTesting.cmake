@@ -40,8 +40,7 @@ function(vantelix_run_under_wine test)
     cmake_parse_arguments(PARSE_ARGV 1 arg "QTEST" "" "")
     set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
         "WINEPREFIX=${VANTELIX_WINE_PREFIX}" "WINEPATH=${VANTELIX_WINE_PATH}"
-        # Wine passes no QT_ variable on; WINEQT_ arrives as QT_.
-        "WINEQT_QPA_PLATFORM=offscreen" "WINEQT_QPA_FONTDIR=Z:${VANTELIX_WINE_FONT_DIR}")
+        "QT_QPA_FONTDIR=Z:${VANTELIX_WINE_FONT_DIR}")
     set_property(TEST ${test} APPEND PROPERTY FIXTURES_REQUIRED wine)
     if(arg_QTEST)
         set_property(TARGET ${test} PROPERTY CROSSCOMPILING_EMULATOR ${CMAKE_CROSSCOMPILING_EMULATOR} --qtest)

@@ -15,6 +15,12 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # Debian's 64-bit loader; /usr/bin/wine wants the 32-bit one.
 loader=/usr/lib/wine/wine64
 
+# Wine passes no variable named QT_... on to the program, but passes
+# WINEQT_... on as QT_...: the test's QT_QPA_PLATFORM and the like arrive.
+while IFS= read -r name; do
+    export "WINE$name=${!name}"
+done < <(compgen -e | grep '^QT_')
+
 output=$(mktemp)
 report=$(mktemp --suffix=.txt)
 trap 'rm -f "$output" "$report"' EXIT
