@@ -3,6 +3,8 @@
 #include "mcisendstring_win.h"
 #include "mcistatus.h"
 
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -41,13 +43,13 @@ unsigned mciSendString(const char *command, char *returnBuffer, unsigned returnL
 }
 
 MciSendStringAReplacement::MciSendStringAReplacement(MciSendStringAFunction replacement)
+    : m_previous(std::exchange(g_mciSendStringA, replacement))
 {
-    g_mciSendStringA = replacement;
 }
 
 MciSendStringAReplacement::~MciSendStringAReplacement()
 {
-    g_mciSendStringA = &::mciSendStringA;
+    g_mciSendStringA = m_previous;
 }
 
 } // namespace platform

@@ -17,7 +17,7 @@ using MciSendStringAFunction = decltype(&::mciSendStringA);
 
 // While it lives, mciSendString() calls `replacement` instead of winmm's
 // mciSendStringA: a test sees exactly what would reach winmm without moving
-// a tray. Nothing else swaps the function; replacements do not nest.
+// a tray. Nothing else swaps the function; each puts back what it found.
 class MciSendStringAReplacement
 {
 public:
@@ -26,6 +26,9 @@ public:
 
     MciSendStringAReplacement(const MciSendStringAReplacement &) = delete;
     MciSendStringAReplacement &operator=(const MciSendStringAReplacement &) = delete;
+
+private:
+    MciSendStringAFunction m_previous;
 };
 
 } // namespace platform

@@ -18,8 +18,8 @@ using ShellExecuteAFunction = decltype(&::ShellExecuteA);
 
 // While it lives, shellOpen() calls `replacement` instead of the shell's
 // ShellExecuteA: a test sees exactly what would reach the shell without
-// starting a browser. Nothing else swaps the function; replacements do not
-// nest.
+// starting a browser. Nothing else swaps the function; each replacement puts
+// back what it found.
 class ShellExecuteAReplacement
 {
 public:
@@ -28,6 +28,9 @@ public:
 
     ShellExecuteAReplacement(const ShellExecuteAReplacement &) = delete;
     ShellExecuteAReplacement &operator=(const ShellExecuteAReplacement &) = delete;
+
+private:
+    ShellExecuteAFunction m_previous;
 };
 
 } // namespace platform

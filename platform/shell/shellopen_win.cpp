@@ -3,6 +3,8 @@
 #include "shellexecute_win.h"
 #include "shellrequest.h"
 
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -30,13 +32,13 @@ void shellOpen(WId owner, const QString &target, const QString &workingFolder)
 }
 
 ShellExecuteAReplacement::ShellExecuteAReplacement(ShellExecuteAFunction replacement)
+    : m_previous(std::exchange(g_shellExecuteA, replacement))
 {
-    g_shellExecuteA = replacement;
 }
 
 ShellExecuteAReplacement::~ShellExecuteAReplacement()
 {
-    g_shellExecuteA = &::ShellExecuteA;
+    g_shellExecuteA = m_previous;
 }
 
 } // namespace platform
