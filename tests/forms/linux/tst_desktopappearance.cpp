@@ -1,7 +1,8 @@
-// The windows on the desktops people run: their text size (9 to 14 pt), a
-// light and a dark palette, and Qt's scale factor (CTest runs this program
-// once per factor). Every text must show whole, stand out from what is behind
-// it, and keep the size it has beside a 9 pt desktop font in proportion.
+// The windows on the Linux desktops people run: their text size (9 to 14 pt),
+// GTK's light and dark palette, and Qt's scale factor (CTest runs this
+// program once per factor). Every text must show whole, stand out from what
+// is behind it, and keep the size it has beside a 9 pt desktop font in
+// proportion.
 
 #include "fakemediacontrol.h"
 #include "frmabout.h"
