@@ -1,20 +1,19 @@
 #include "applysequence.h"
 
 #include "appidentity.h"
+#include "mcisendstring.h"
 
 namespace advisor {
 
 namespace {
 constexpr quintptr kNoCallbackWindow = 0;
-constexpr float kProgressMin = 0.0F;
-constexpr float kProgressMax = 100.0F;
+constexpr int kProgressMinimum = 0;
+constexpr int kProgressMaximum = 100;
 } // namespace
 
-ApplySequence::ApplySequence(const Sliders &sliders, ApplyPanel &panel, MessageBoxes &boxes, MediaControl &media)
-    : m_sliders(sliders)
-    , m_panel(panel)
+ApplySequence::ApplySequence(MessageBoxes &boxes, QObject *parent)
+    : QObject(parent)
     , m_boxes(boxes)
-    , m_media(media)
 {
 }
 
@@ -23,15 +22,15 @@ Answer ApplySequence::ask(const QString &text, const QString &title, Message::Ic
     return m_boxes.show(Message{text, title, icon, buttons});
 }
 
-void ApplySequence::apply()
+void ApplySequence::apply(const Sliders &sliders)
 {
     using enum Message::Icon;
     using enum Message::Buttons;
     const QString title = app::title();
 
-    const int current = m_sliders.currentSize();
-    const int desired = m_sliders.desiredSize();
-    if (current == desired && m_sliders.beforeTint() == m_sliders.afterTint()) {
+    const int current = sliders.currentSize;
+    const int desired = sliders.desiredSize;
+    if (current == desired && sliders.beforeTint == sliders.afterTint) {
         ask(QStringLiteral("Please make some changes, then click Apply!"), title, Information, Ok);
         return;
     }
@@ -49,18 +48,19 @@ void ApplySequence::apply()
                == Answer::No)
         return;
 
-    m_media.SendMciCommand(kOpenTray, kNoCallbackWindow);
+    // Replies and failures of the tray commands are of no interest: a
+    // machine without a drive runs the same sequence.
+    platform::SendMciCommand(kOpenTray, kNoCallbackWindow);
     if (ask(QStringLiteral("Please insert penis now."), title, Information, OkCancel) == Answer::Cancel)
         return; // the tray stays open
 
-    m_panel.setWindowEnabled(false);
-    m_media.SendMciCommand(kCloseTray, kNoCallbackWindow);
-    m_panel.setProgressMin(kProgressMin);
-    m_panel.setProgressMax(kProgressMax);
-    m_panel.setProgressValue(kProgressMin);
+    emit windowEnabledChanged(false);
+    platform::SendMciCommand(kCloseTray, kNoCallbackWindow);
+    m_maximum = kProgressMaximum;
+    m_value = kProgressMinimum;
+    emit progressChanged(kProgressMinimum, m_maximum, m_value);
     m_filling = true;
-    m_panel.setTimerInterval(kTickMilliseconds);
-    m_panel.setTimerEnabled(true);
+    emit timerChanged(kTickMilliseconds, true);
 }
 
 void ApplySequence::tick()
@@ -70,9 +70,9 @@ void ApplySequence::tick()
     if (!m_filling)
         return;
 
-    const float value = m_panel.progressValue();
-    if (m_panel.progressMax() >= value + 1.0F) {
-        m_panel.setProgressValue(value + 1.0F);
+    if (m_maximum >= m_value + 1) {
+        ++m_value;
+        emit progressChanged(kProgressMinimum, m_maximum, m_value);
         return;
     }
 
@@ -80,10 +80,10 @@ void ApplySequence::tick()
     // the user sees the same order of events, and no tick can stack a
     // second notice while this one waits for an answer.
     m_filling = false;
-    m_panel.setTimerEnabled(false);
+    emit timerChanged(kTickMilliseconds, false);
     ask(QStringLiteral("Success! You should notice changes within the next few days."), app::title(),
         Message::Icon::Information, Message::Buttons::Ok);
-    m_panel.setWindowEnabled(true);
+    emit windowEnabledChanged(true);
 }
 
 } // namespace advisor

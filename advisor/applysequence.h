@@ -1,9 +1,9 @@
 #pragma once
 
-#include "controls.h"
+#include "sizemodel.h"
 
+#include <QObject>
 #include <QString>
-#include <QtGlobal>
 
 namespace advisor {
 
@@ -23,6 +23,7 @@ struct Message
 
 enum class Answer { Ok, Cancel, Yes, No };
 
+// The desktop's modal message boxes.
 class MessageBoxes
 {
 public:
@@ -33,43 +34,43 @@ protected:
     ~MessageBoxes() = default;
 };
 
-// The media-control command interface of the platform.
-class MediaControl
+// The staged treatment behind Apply: questions, the CD tray (through the
+// platform's media-control commands), the progress bar filled on the timer
+// and the success notice.
+//
+// The user answers through the message boxes; the main window follows the
+// sequence through its signals, emitted in the order the window shows them:
+// once the insertion is confirmed the window is disabled, then the tray
+// closes, the bar is reset and the timer starts; a full bar stops the timer,
+// the success notice is answered, and the window is enabled again.
+class ApplySequence : public QObject
 {
-public:
-    // Sends one command string; returns the reply buffer, untrimmed.
-    virtual QString SendMciCommand(const QString &command, quintptr callbackWindow) = 0;
+    Q_OBJECT
 
-protected:
-    ~MediaControl() = default;
-};
-
-// The staged treatment behind Apply: questions, the CD tray, the progress
-// bar filled on the timer and the success notice.
-class ApplySequence
-{
 public:
     static constexpr int kTickMilliseconds = 10;
     static inline const QString kOpenTray = QStringLiteral("set cdaudio door open");
     static inline const QString kCloseTray = QStringLiteral("set cdaudio door closed ");
 
-    ApplySequence(const Sliders &sliders, ApplyPanel &panel, MessageBoxes &boxes, MediaControl &media);
+    explicit ApplySequence(MessageBoxes &boxes, QObject *parent = nullptr);
 
-    // The Apply button.
-    void apply();
-    // One tick of the timer while the bar fills.
+    // The Apply button, with the sliders as they stand.
+    void apply(const Sliders &sliders);
+    // One tick of the timer.
     void tick();
 
-    bool isFilling() const { return m_filling; }
+signals:
+    void windowEnabledChanged(bool enabled);
+    void progressChanged(int minimum, int maximum, int value);
+    void timerChanged(int milliseconds, bool enabled);
 
 private:
     Answer ask(const QString &text, const QString &title, Message::Icon icon, Message::Buttons buttons);
 
-    const Sliders &m_sliders;
-    ApplyPanel &m_panel;
     MessageBoxes &m_boxes;
-    MediaControl &m_media;
-    // True from the tray closing until the success notice has been answered.
+    int m_maximum = 0;
+    int m_value = 0;
+    // From the tray closing until the success notice has been answered.
     bool m_filling = false;
 };
 

@@ -22,7 +22,6 @@ public:
     RuntimeError(Number number, const QString &description);
 
     Number number() const noexcept { return m_number; }
-    QString description() const { return m_description; }
 
     // "Run-time error '6': Overflow"
     QString message() const;

@@ -10,6 +10,22 @@ namespace {
 
 constexpr QChar kInchMark = QLatin1Char('"');
 
+QString sizeCaption(int size)
+{
+    return QString::number(size) + kInchMark;
+}
+
+// A longer piece of the same picture for a larger size.
+int pictureWidthTwips(int size)
+{
+    return checkedNarrow<int>((static_cast<long long>(size) - 3) * 160 + 330);
+}
+
+int tintPictureNumber(int tint)
+{
+    return checkedNarrow<int>(static_cast<long long>(tint) + 1);
+}
+
 // The text chosen by the change alone.
 QString changeText(qint16 change)
 {
@@ -26,34 +42,6 @@ QString changeText(qint16 change)
     return QStringLiteral("Adding more than 3 inches to any penis is very hazardous. ");
 }
 
-QString sheathYourSword()
-{
-    return QStringLiteral("Be careful with your penis. With most partners you will not be able to completely ")
-        + kInchMark + QStringLiteral("sheath your sword") + kInchMark + QLatin1Char('.');
-}
-
-} // namespace
-
-int twipsToPixels(int twips)
-{
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
-
-QString sizeCaption(int size)
-{
-    return QString::number(size) + kInchMark;
-}
-
-int pictureWidthTwips(int size)
-{
-    return checkedNarrow<int>((static_cast<long long>(size) - 3) * 160 + 330);
-}
-
-int tintPictureNumber(int tint)
-{
-    return checkedNarrow<int>(static_cast<long long>(tint) + 1);
-}
-
 QString recommendation(int currentSize, int desiredSize)
 {
     // Later rules override earlier ones: the desired size has the last word,
@@ -68,7 +56,8 @@ QString recommendation(int currentSize, int desiredSize)
         text = QStringLiteral("That's ridiculous. A penis that size has no effect. You couldn't find it for the "
                               "pubic hair. With most partners you'd be like a tadpole in the ocean.");
     else if (desiredSize >= 8 && desiredSize <= 10)
-        text = sheathYourSword();
+        text = QStringLiteral("Be careful with your penis. With most partners you will not be able to completely ")
+               + kInchMark + QStringLiteral("sheath your sword") + kInchMark + QLatin1Char('.');
     else if (desiredSize >= 11 && desiredSize <= 13)
         text = QStringLiteral("A penis of that size is difficult to manage. Your partner will be in constant pain "
                               "and will not be able to walk straight.");
@@ -78,9 +67,26 @@ QString recommendation(int currentSize, int desiredSize)
     return text;
 }
 
-bool previewAvailable(int desiredSize)
+} // namespace
+
+int twipsToPixels(int twips)
 {
-    return desiredSize == kLargestSize;
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+Display displayFor(const Sliders &sliders)
+{
+    Display display;
+    display.currentCaption = sizeCaption(sliders.currentSize);
+    display.desiredCaption = sizeCaption(sliders.desiredSize);
+    display.beforePicture = tintPictureNumber(sliders.beforeTint);
+    display.afterPicture = tintPictureNumber(sliders.afterTint);
+    display.beforeWidthTwips = pictureWidthTwips(sliders.currentSize);
+    display.afterWidthTwips = pictureWidthTwips(sliders.desiredSize);
+    display.recommendation = recommendation(sliders.currentSize, sliders.desiredSize);
+    // Offered for the largest desired size only.
+    display.previewVisible = sliders.desiredSize == kLargestSize;
+    return display;
 }
 
 } // namespace advisor

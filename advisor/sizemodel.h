@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// The size model: what the four sliders mean and what the window shows for
-// them. Sizes are whole inches, tints index the five tint pictures.
+// The size model: what the four sliders mean and what the main window shows
+// for them. Sizes are whole inches, tints index the five tint pictures.
 namespace advisor {
 
 inline constexpr int kSmallestSize = 3;
@@ -18,20 +18,31 @@ inline constexpr int kResetTint = 2;
 inline constexpr int kTwipsPerPixel = 15;
 int twipsToPixels(int twips);
 
-// "7\"": the size followed by the inch mark.
-QString sizeCaption(int size);
+// The four sliders: the whole state of the advisor.
+struct Sliders
+{
+    int currentSize = kResetSize;
+    int desiredSize = kResetSize;
+    int beforeTint = kResetTint;
+    int afterTint = kResetTint;
+};
 
-// Width of a Before or After picture: it shows a longer piece of the same
-// picture for a larger size.
-int pictureWidthTwips(int size);
+// Everything the main window shows for the sliders.
+struct Display
+{
+    QString currentCaption; // "7\"": the size and the inch mark
+    QString desiredCaption;
+    int beforePicture = 0; // tint picture number, 1 (darkest) to 5
+    int afterPicture = 0;
+    int beforeWidthTwips = 0; // the picture is cut off at this width
+    int afterWidthTwips = 0;
+    QString recommendation;
+    bool previewVisible = false;
 
-// Number (1 to 5) of the tint picture shown for a tint slider position.
-int tintPictureNumber(int tint);
+    friend bool operator==(const Display &, const Display &) = default;
+};
 
-// The recommendation for a change from one size to another.
-QString recommendation(int currentSize, int desiredSize);
-
-// The Preview button is offered for the largest desired size only.
-bool previewAvailable(int desiredSize);
+// Raises an Overflow error for a change beyond what the sliders can reach.
+Display displayFor(const Sliders &sliders);
 
 } // namespace advisor

@@ -4,7 +4,6 @@
 #include "fatalerror.h"
 #include "fontconfigpreload.h"
 #include "frmcontrol.h"
-#include "mcimediacontrol.h"
 
 #include <QApplication>
 
@@ -22,8 +21,7 @@ int runVantelix(int &argc, char **argv, const std::function<void(QApplication &)
 
     fontConfig.wait();
     try {
-        platform::MciMediaControl media;
-        FrmControl frmControl(media);
+        FrmControl frmControl;
         return QApplication::exec();
     } catch (...) {
         platform::endWithCurrentException();

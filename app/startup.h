@@ -5,9 +5,8 @@
 class QApplication;
 
 // The whole program: loads the font configuration ahead, creates the
-// application, names it, builds the main window over the real media control
-// and runs the event loop. `applicationReady` runs once the application
-// exists, before the window is built (the start-up benchmark watches the
-// first paint from there). Returns the exit status; an error on the way is
+// application, names it, builds the main window and runs the event loop.
+// `applicationReady` runs once the application exists, before the window is
+// built (the start-up benchmark watches the first paint from there). Returns the exit status; an error on the way is
 // shown to the user and ends the program.
 int runVantelix(int &argc, char **argv, const std::function<void(QApplication &)> &applicationReady = {});

@@ -2,7 +2,6 @@
 # on Windows one folder with everything the program needs, and its zip
 # (cpack -G ZIP).
 include(GNUInstallDirs)
-include(${PROJECT_SOURCE_DIR}/app/identity/Identity.cmake)
 
 if(WIN32)
     include(${CMAKE_CURRENT_LIST_DIR}/WindowsDeployment.cmake)

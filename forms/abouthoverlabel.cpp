@@ -9,11 +9,6 @@ AboutHoverLabel::AboutHoverLabel(QWidget *parent)
     setMouseTracking(true);
 }
 
-bool AboutHoverLabel::isUnderlined() const
-{
-    return font().underline();
-}
-
 void AboutHoverLabel::setUnderlined(bool underlined)
 {
     QFont underlinedFont = font();

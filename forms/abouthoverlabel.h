@@ -13,7 +13,6 @@ class AboutHoverLabel : public QLabel
 public:
     explicit AboutHoverLabel(QWidget *parent = nullptr);
 
-    bool isUnderlined() const;
     void setUnderlined(bool underlined);
 
 signals:

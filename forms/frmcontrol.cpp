@@ -4,7 +4,6 @@
 #include "appidentity.h"
 #include "assetnames.h"
 #include "desktopscale.h"
-#include "displayrefresh.h"
 #include "eventhandler.h"
 #include "frmabout.h"
 #include "frmtoobig.h"
@@ -45,7 +44,7 @@ QAccessibleInterface *accessibleMainWindow(const QString &className, QObject *ob
 
 } // namespace
 
-FrmControl::FrmControl(advisor::MediaControl &media, QWidget *parent)
+FrmControl::FrmControl(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::frmControl>())
     , imlPenis(new ImageList(tintPictureFiles(), this))
@@ -53,7 +52,7 @@ FrmControl::FrmControl(advisor::MediaControl &media, QWidget *parent)
     , m_scale(this)
     , m_recommendationFonts(m_scale)
     , m_messageBoxes(this)
-    , m_apply(*this, *this, m_messageBoxes, media)
+    , m_apply(m_messageBoxes)
 {
     QAccessible::installFactory(&accessibleMainWindow); // once: Qt ignores a repeat
     ui->setupUi(this);
@@ -78,6 +77,9 @@ FrmControl::FrmControl(advisor::MediaControl &media, QWidget *parent)
     connectHandler(ui->cmdAbout, &QPushButton::clicked, this, &FrmControl::cmdAbout_Click);
     connectHandler(ui->cmdExit, &QPushButton::clicked, this, &FrmControl::cmdExit_Click);
     connectHandler(Timer1, &platform::IntervalTimer::timeout, this, &FrmControl::Timer1_Timer);
+    connect(&m_apply, &advisor::ApplySequence::windowEnabledChanged, this, &QWidget::setEnabled);
+    connect(&m_apply, &advisor::ApplySequence::progressChanged, this, &FrmControl::showProgress);
+    connect(&m_apply, &advisor::ApplySequence::timerChanged, this, &FrmControl::setTimer);
 
     // Reset is the window's cancel button: Escape presses it. A plain window
     // has no cancel button of its own, so the key is a shortcut here.
@@ -111,7 +113,17 @@ void FrmControl::closeEvent(QCloseEvent *event)
 
 void FrmControl::UpdateDisplay()
 {
-    advisor::updateDisplay(*this, *this);
+    const advisor::Display display = advisor::displayFor(sliders());
+    ui->lblCurrent->setText(display.currentCaption);
+    ui->lblDesired->setText(display.desiredCaption);
+    ui->cmdPreview->setVisible(display.previewVisible);
+    // A picture control takes its picture's size; the width set after it
+    // cuts the picture off on the right.
+    m_scale.showPicture(ui->Image1, imlPenis->picture(display.beforePicture));
+    m_scale.showPicture(ui->Image2, imlPenis->picture(display.afterPicture));
+    ui->Image1->resize(m_scale.length(advisor::twipsToPixels(display.beforeWidthTwips)), ui->Image1->height());
+    ui->Image2->resize(m_scale.length(advisor::twipsToPixels(display.afterWidthTwips)), ui->Image2->height());
+    showRecommendation(display.recommendation);
 }
 
 void FrmControl::sldCurrent_Scroll() { UpdateDisplay(); }
@@ -129,7 +141,7 @@ void FrmControl::cmdReset_Click()
     sldCol2_Scroll();
 }
 
-void FrmControl::cmdGo_Click() { m_apply.apply(); }
+void FrmControl::cmdGo_Click() { m_apply.apply(sliders()); }
 void FrmControl::Timer1_Timer() { m_apply.tick(); }
 
 // Each press builds the window anew; it is modal over this one and gone
@@ -152,27 +164,12 @@ void FrmControl::cmdExit_Click()
     QCoreApplication::exit(EXIT_SUCCESS);
 }
 
-int FrmControl::currentSize() const { return ui->sldCurrent->value(); }
-int FrmControl::desiredSize() const { return ui->sldWanted->value(); }
-int FrmControl::beforeTint() const { return ui->sldCol1->value(); }
-int FrmControl::afterTint() const { return ui->sldCol2->value(); }
-
-void FrmControl::setCurrentCaption(const QString &caption) { ui->lblCurrent->setText(caption); }
-void FrmControl::setDesiredCaption(const QString &caption) { ui->lblDesired->setText(caption); }
-void FrmControl::setPreviewVisible(bool visible) { ui->cmdPreview->setVisible(visible); }
-// A picture control takes its picture's size; the width set after it cuts
-// the picture off on the right.
-void FrmControl::setBeforePicture(int number) { m_scale.showPicture(ui->Image1, imlPenis->picture(number)); }
-void FrmControl::setAfterPicture(int number) { m_scale.showPicture(ui->Image2, imlPenis->picture(number)); }
-void FrmControl::setBeforeWidth(int twips) { setWidthTwips(ui->Image1, twips); }
-void FrmControl::setAfterWidth(int twips) { setWidthTwips(ui->Image2, twips); }
-
-void FrmControl::setWidthTwips(QLabel *control, int twips)
+advisor::Sliders FrmControl::sliders() const
 {
-    control->resize(m_scale.length(advisor::twipsToPixels(twips)), control->height());
+    return {ui->sldCurrent->value(), ui->sldWanted->value(), ui->sldCol1->value(), ui->sldCol2->value()};
 }
 
-void FrmControl::setRecommendation(const QString &text)
+void FrmControl::showRecommendation(const QString &text)
 {
     // The Preview button, when shown, covers the bottom of the label: the
     // text has the room above it.
@@ -185,11 +182,14 @@ void FrmControl::setRecommendation(const QString &text)
     ui->lblRec->setText(text);
 }
 
-void FrmControl::setWindowEnabled(bool enabled) { setEnabled(enabled); }
-float FrmControl::progressMax() const { return static_cast<float>(ui->prgApply->maximum()); }
-float FrmControl::progressValue() const { return static_cast<float>(ui->prgApply->value()); }
-void FrmControl::setProgressMin(float value) { ui->prgApply->setMinimum(qRound(value)); }
-void FrmControl::setProgressMax(float value) { ui->prgApply->setMaximum(qRound(value)); }
-void FrmControl::setProgressValue(float value) { ui->prgApply->setValue(qRound(value)); }
-void FrmControl::setTimerInterval(int milliseconds) { Timer1->setInterval(milliseconds); }
-void FrmControl::setTimerEnabled(bool enabled) { Timer1->setEnabled(enabled); }
+void FrmControl::showProgress(int minimum, int maximum, int value)
+{
+    ui->prgApply->setRange(minimum, maximum);
+    ui->prgApply->setValue(value);
+}
+
+void FrmControl::setTimer(int milliseconds, bool enabled)
+{
+    Timer1->setInterval(milliseconds);
+    Timer1->setEnabled(enabled);
+}

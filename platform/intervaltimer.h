@@ -14,11 +14,8 @@ class IntervalTimer : public QObject
 public:
     explicit IntervalTimer(QObject *parent = nullptr);
 
-    int interval() const { return m_interval; }
     void setInterval(int milliseconds);
-    bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
-    bool isTicking() const { return m_timer.isActive(); }
 
 signals:
     void timeout();

@@ -1,7 +1,7 @@
 # Who the program says it is, beyond the name and version that project()
 # declares, and every written form of the version derived from that one
-# declaration. Included wherever a generated file needs these values; it only
-# sets variables, so including it more than once is harmless.
+# declaration. The top-level CMakeLists.txt includes it once, right after
+# project(); every directory below sees its variables.
 
 # Reverse-DNS id of our own reserved domain vantelix.example: the name of the
 # .desktop entry, the AppStream component id and the Wayland app id.

@@ -5,7 +5,7 @@
 
 namespace platform {
 
-unsigned mciSendString(const char *command, char *returnBuffer, unsigned returnLength, quintptr /*callbackWindow*/)
+unsigned systemMciSendString(const char *command, char *returnBuffer, unsigned returnLength, quintptr /*callbackWindow*/)
 {
     LibcdioTray tray;
     return interpretMciCommand(command, returnBuffer, returnLength, tray);

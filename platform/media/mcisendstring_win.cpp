@@ -1,16 +1,19 @@
 #include "mcisendstring.h"
 
-#include "mcisendstring_win.h"
 #include "mcistatus.h"
 
-#include <utility>
+#include <windows.h>
+
+#include <mmsystem.h>
+
+// Qt builds with UNICODE, which makes mciSendString a macro for the wide
+// mciSendStringW: it would rename platform::mciSendString below. We call the
+// narrow function by its own name instead.
+#undef mciSendString
 
 namespace platform {
 
 namespace {
-
-// winmm's function, unless a test has put a stand-in in its place.
-MciSendStringAFunction g_mciSendStringA = &::mciSendStringA;
 
 // Our numbers are the platform's; DWORD keeps the comparison unsigned.
 constexpr bool sameCode(unsigned ours, DWORD platforms)
@@ -37,19 +40,9 @@ static_assert(sameCode(mci::UnsupportedFunction, MCIERR_UNSUPPORTED_FUNCTION));
 static_assert(sameCode(mci::DeviceNotReady, MCIERR_DEVICE_NOT_READY));
 static_assert(sameCode(mci::DeviceNotInstalled, MCIERR_DEVICE_NOT_INSTALLED));
 
-unsigned mciSendString(const char *command, char *returnBuffer, unsigned returnLength, quintptr callbackWindow)
+unsigned systemMciSendString(const char *command, char *returnBuffer, unsigned returnLength, quintptr callbackWindow)
 {
-    return g_mciSendStringA(command, returnBuffer, returnLength, reinterpret_cast<HWND>(callbackWindow));
-}
-
-MciSendStringAReplacement::MciSendStringAReplacement(MciSendStringAFunction replacement)
-    : m_previous(std::exchange(g_mciSendStringA, replacement))
-{
-}
-
-MciSendStringAReplacement::~MciSendStringAReplacement()
-{
-    g_mciSendStringA = m_previous;
+    return ::mciSendStringA(command, returnBuffer, returnLength, reinterpret_cast<HWND>(callbackWindow));
 }
 
 } // namespace platform

@@ -1,7 +1,8 @@
-#include "fakemediacontrol.h"
 #include "frmcontrol.h"
 #include "intervaltimer.h"
+#include "mcirecorder.h"
 #include "messageboxdriver.h"
+#include "usertexts.h"
 #include "windowtesting.h"
 
 #include <QLabel>
@@ -16,16 +17,8 @@
 using Button = QMessageBox::StandardButton;
 using Buttons = QList<QMessageBox::StandardButton>;
 
-namespace {
-const QString kNothing = QStringLiteral("Please make some changes, then click Apply!");
-const QString kReduce = QStringLiteral("Are you sure you want to REDUCE your penis size?");
-const QString kFatal =
-    QStringLiteral("Are you sure you want to increase your penis size by that much? This could be fatal.");
-const QString kInsert = QStringLiteral("Please insert penis now.");
-const QString kSuccess = QStringLiteral("Success! You should notice changes within the next few days.");
-const QString kOpen = QStringLiteral("set cdaudio door open");
-const QString kClose = QStringLiteral("set cdaudio door closed ");
-} // namespace
+using Commands = QList<QByteArray>;
+using namespace texts;
 
 class tst_Apply : public QObject
 {
@@ -52,7 +45,7 @@ private:
     void clickApply();
     void waitUntilIdle();
 
-    FakeMediaControl m_media;
+    std::unique_ptr<MciRecorder> m_tray;
     std::unique_ptr<FrmControl> m_window;
     std::unique_ptr<MessageBoxDriver> m_boxes;
     QList<bool> m_enabledAtCommand;
@@ -60,10 +53,10 @@ private:
 
 void tst_Apply::init()
 {
-    m_media.commands.clear();
     m_enabledAtCommand.clear();
-    m_window = std::make_unique<FrmControl>(m_media);
-    m_media.onCommand = [this](const QString &) { m_enabledAtCommand << m_window->isEnabled(); };
+    m_tray = std::make_unique<MciRecorder>();
+    m_window = std::make_unique<FrmControl>();
+    m_tray->onCall = [this](const QByteArray &) { m_enabledAtCommand << m_window->isEnabled(); };
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     m_boxes = std::make_unique<MessageBoxDriver>();
 }
@@ -71,8 +64,8 @@ void tst_Apply::init()
 void tst_Apply::cleanup()
 {
     m_boxes.reset();
-    m_media.onCommand = nullptr;
     m_window.reset();
+    m_tray.reset();
 }
 
 void tst_Apply::press(const char *slider, Qt::Key key, int times)
@@ -102,23 +95,23 @@ void tst_Apply::boxesAndTray_data()
     QTest::addColumn<int>("presses");
     QTest::addColumn<Buttons>("answers");
     QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<Commands>("commands");
 
     QTest::newRow("defaults: only the nothing-changed notice")
-        << "sldCurrent" << int(Qt::Key_Down) << 0 << Buttons{Button::NoButton} << QStringList{kNothing}
-        << QStringList{};
+        << "sldCurrent" << int(Qt::Key_Down) << 0 << Buttons{Button::NoButton} << QStringList{kNothingChanged}
+        << Commands{};
     QTest::newRow("reduction: No, no tray") << "sldWanted" << int(Qt::Key_Up) << 1 << Buttons{Button::No}
-                                            << QStringList{kReduce} << QStringList{};
+                                            << QStringList{kReduce} << Commands{};
     QTest::newRow("reduction: Yes by Enter goes to the tray, Cancel there")
         << "sldWanted" << int(Qt::Key_Up) << 1 << Buttons{Button::NoButton, Button::Cancel}
-        << QStringList{kReduce, kInsert} << QStringList{kOpen};
+        << QStringList{kReduce, kInsert} << Commands{kOpenTray};
     QTest::newRow("increase of 4: no question") << "sldWanted" << int(Qt::Key_Down) << 4 << Buttons{Button::Cancel}
-                                                << QStringList{kInsert} << QStringList{kOpen};
+                                                << QStringList{kInsert} << Commands{kOpenTray};
     QTest::newRow("increase of 5: the fatal question, No")
-        << "sldWanted" << int(Qt::Key_Down) << 5 << Buttons{Button::No} << QStringList{kFatal} << QStringList{};
+        << "sldWanted" << int(Qt::Key_Down) << 5 << Buttons{Button::No} << QStringList{kFatal} << Commands{};
     QTest::newRow("tint alone: straight to the tray, Escape cancels")
         << "sldCol2" << int(Qt::Key_Right) << 1 << Buttons{Button::Escape} << QStringList{kInsert}
-        << QStringList{kOpen};
+        << Commands{kOpenTray};
 }
 
 void tst_Apply::boxesAndTray()
@@ -128,7 +121,7 @@ void tst_Apply::boxesAndTray()
     QFETCH(int, presses);
     QFETCH(Buttons, answers);
     QFETCH(QStringList, texts);
-    QFETCH(QStringList, commands);
+    QFETCH(Commands, commands);
 
     press(slider.toLatin1().constData(), Qt::Key(key), presses);
     const QList<int> slidersBefore = sliderValues();
@@ -138,7 +131,7 @@ void tst_Apply::boxesAndTray()
 
     QCOMPARE(m_boxes->texts(), texts);
     QVERIFY(m_boxes->answers.isEmpty());
-    QCOMPARE(m_media.commands, commands);
+    QCOMPARE(m_tray->commands(), commands);
     for (const MessageBoxDriver::Shown &box : std::as_const(m_boxes->shown))
         verifyLook(box);
     // Stopped before the fill: nothing changed but, maybe, the tray.
@@ -156,13 +149,12 @@ void tst_Apply::verifyLook(const MessageBoxDriver::Shown &box) const
         QMessageBox::StandardButtons buttons;
         Button defaultButton;
     };
-    const QString title = QStringLiteral("Vantelix");
     const QHash<QString, Look> looks{
-        {kNothing, {title, QMessageBox::Information, Button::Ok, Button::Ok}},
-        {kReduce, {title + QStringLiteral(" - Are you mad?"), QMessageBox::Warning, Button::Yes | Button::No, Button::Yes}},
-        {kFatal, {title, QMessageBox::Warning, Button::Yes | Button::No, Button::Yes}},
-        {kInsert, {title, QMessageBox::Information, Button::Ok | Button::Cancel, Button::Ok}},
-        {kSuccess, {title, QMessageBox::Information, Button::Ok, Button::Ok}},
+        {kNothingChanged, {kTitle, QMessageBox::Information, Button::Ok, Button::Ok}},
+        {kReduce, {kReduceTitle, QMessageBox::Warning, Button::Yes | Button::No, Button::Yes}},
+        {kFatal, {kTitle, QMessageBox::Warning, Button::Yes | Button::No, Button::Yes}},
+        {kInsert, {kTitle, QMessageBox::Information, Button::Ok | Button::Cancel, Button::Ok}},
+        {kSuccess, {kTitle, QMessageBox::Information, Button::Ok, Button::Ok}},
     };
     QVERIFY2(looks.contains(box.text), qPrintable(box.text));
     const Look &look = looks[box.text];
@@ -195,12 +187,11 @@ void tst_Apply::fillRunsWithTheWindowDisabledAndEndsWithOneSuccessBox()
     m_boxes->answers = {Button::NoButton, Button::Ok};
     m_boxes->thinkingTimeMs = 300;
     clickApply();
-    QCOMPARE(m_media.commands, (QStringList{kOpen, kClose}));
+    QCOMPARE(m_tray->commands(), (Commands{kOpenTray, kCloseTray}));
     // Open with the window enabled (the box is modal); close after disabling it.
     QCOMPARE(m_enabledAtCommand, (QList<bool>{true, false}));
     QVERIFY(!m_window->isEnabled());
-    QCOMPARE(timer->interval(), 10);
-    QVERIFY(timer->isTicking());
+    QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 2, 200); // the timer ticks
 
     waitUntilIdle();
     QCOMPARE(m_boxes->texts(), (QStringList{kInsert, kSuccess}));
@@ -209,7 +200,7 @@ void tst_Apply::fillRunsWithTheWindowDisabledAndEndsWithOneSuccessBox()
     // 100 ticks fill the bar, the 101st ends the sequence; none after it,
     // however long the success box stayed open.
     QCOMPARE(ticks.count(), 101);
-    QVERIFY(!timer->isTicking());
+    QVERIFY(!ticks.wait(100));
     const qint64 fillMs = m_boxes->shown.at(1).shownAtMs - m_boxes->shown.at(0).shownAtMs - 300;
     QVERIFY2(fillMs >= 1000 && fillMs < 3000, qPrintable(QString::number(fillMs)));
     QCOMPARE(enabledWhileFilling.size(), 100); // 1..100; the reset to 0 changed nothing
@@ -253,7 +244,7 @@ void tst_Apply::applyAgainAfterSuccessRunsAgain()
         waitUntilIdle();
     }
     QCOMPARE(m_boxes->texts(), (QStringList{kReduce, kInsert, kSuccess, kReduce, kInsert, kSuccess}));
-    QCOMPARE(m_media.commands, (QStringList{kOpen, kClose, kOpen, kClose}));
+    QCOMPARE(m_tray->commands(), (Commands{kOpenTray, kCloseTray, kOpenTray, kCloseTray}));
     QCOMPARE(child<QProgressBar>("prgApply")->value(), 100);
 }
 

@@ -1,5 +1,5 @@
-#include "fakemediacontrol.h"
 #include "frmcontrol.h"
+#include "mcirecorder.h"
 #include "scrollslider.h"
 #include "windowtesting.h"
 
@@ -106,7 +106,7 @@ private:
     }
     QString text(const char *label) const { return child<QLabel>(label)->text(); }
 
-    FakeMediaControl m_media;
+    MciRecorder m_tray;
     std::unique_ptr<FrmControl> m_window;
     std::unique_ptr<FirstSight> m_firstSight;
 };
@@ -115,7 +115,7 @@ void tst_FrmControl::init()
 {
     m_firstSight = std::make_unique<FirstSight>();
     qApp->installEventFilter(m_firstSight.get());
-    m_window = std::make_unique<FrmControl>(m_media);
+    m_window = std::make_unique<FrmControl>();
     qApp->removeEventFilter(m_firstSight.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
@@ -123,7 +123,7 @@ void tst_FrmControl::init()
 void tst_FrmControl::cleanup()
 {
     m_window.reset();
-    QVERIFY(m_media.commands.isEmpty());
+    QVERIFY(m_tray.calls.isEmpty());
 }
 
 void tst_FrmControl::firstSight()

@@ -47,33 +47,35 @@ QString DisplayCheck::mismatches() const
 {
     const int current = m_current->value();
     const int desired = m_wanted->value();
+    const advisor::Display expected =
+        advisor::displayFor({current, desired, m_beforeTint->value(), m_afterTint->value()});
     QString found;
 
-    if (m_lblCurrent->text() != advisor::sizeCaption(current))
-        found += differs("lblCurrent", m_lblCurrent->text(), advisor::sizeCaption(current));
-    if (m_lblDesired->text() != advisor::sizeCaption(desired))
-        found += differs("lblDesired", m_lblDesired->text(), advisor::sizeCaption(desired));
-    if (m_lblRec->text() != advisor::recommendation(current, desired))
-        found += differs("lblRec", m_lblRec->text(), advisor::recommendation(current, desired));
-    found += pictureMismatch(*m_image1, m_image1Place, current, m_beforeTint->value());
-    found += pictureMismatch(*m_image2, m_image2Place, desired, m_afterTint->value());
+    if (m_lblCurrent->text() != expected.currentCaption)
+        found += differs("lblCurrent", m_lblCurrent->text(), expected.currentCaption);
+    if (m_lblDesired->text() != expected.desiredCaption)
+        found += differs("lblDesired", m_lblDesired->text(), expected.desiredCaption);
+    if (m_lblRec->text() != expected.recommendation)
+        found += differs("lblRec", m_lblRec->text(), expected.recommendation);
+    found += pictureMismatch(*m_image1, m_image1Place, expected.beforeWidthTwips, expected.beforePicture);
+    found += pictureMismatch(*m_image2, m_image2Place, expected.afterWidthTwips, expected.afterPicture);
 
     // Hidden with its window is still shown as far as the refresh is concerned.
     const bool previewShown = m_cmdPreview->isVisibleTo(m_window);
-    if (previewShown != advisor::previewAvailable(desired))
+    if (previewShown != expected.previewVisible)
         found += QStringLiteral("cmdPreview is %1 for desired size %2\n")
                      .arg(previewShown ? QStringLiteral("shown") : QStringLiteral("hidden"))
                      .arg(desired);
     return found;
 }
 
-QString DisplayCheck::pictureMismatch(const QLabel &image, const QRect &firstPlace, int size, int tint) const
+QString DisplayCheck::pictureMismatch(const QLabel &image, const QRect &firstPlace, int twips, int number) const
 {
     QString found;
     const QString name = image.objectName();
-    const int width = advisor::twipsToPixels(advisor::pictureWidthTwips(size));
+    const int width = advisor::twipsToPixels(twips);
     if (image.width() != width)
-        found += QStringLiteral("%1 is %2 px wide for size %3, expected %4\n").arg(name).arg(image.width()).arg(size).arg(width);
+        found += QStringLiteral("%1 is %2 px wide, expected %3\n").arg(name).arg(image.width()).arg(width);
     if (image.pos() != firstPlace.topLeft() || image.height() != firstPlace.height())
         found += QStringLiteral("%1 moved or changed height: (%2,%3) %4 px high, first (%5,%6) %7 px high\n")
                      .arg(name)
@@ -84,8 +86,7 @@ QString DisplayCheck::pictureMismatch(const QLabel &image, const QRect &firstPla
                      .arg(firstPlace.y())
                      .arg(firstPlace.height());
 
-    const int number = advisor::tintPictureNumber(tint);
     if (image.pixmap().toImage() != m_imlPenis->picture(number).toImage())
-        found += QStringLiteral("%1 does not show tint picture %2 of imlPenis for tint %3\n").arg(name).arg(number).arg(tint);
+        found += QStringLiteral("%1 does not show tint picture %2 of imlPenis\n").arg(name).arg(number);
     return found;
 }

@@ -22,7 +22,7 @@ public:
     QString mismatches() const;
 
 private:
-    QString pictureMismatch(const QLabel &image, const QRect &firstPlace, int size, int tint) const;
+    QString pictureMismatch(const QLabel &image, const QRect &firstPlace, int twips, int number) const;
 
     QSlider *m_current;
     QSlider *m_wanted;

@@ -84,12 +84,14 @@ RobustnessRun::RobustnessRun(const Plan &plan)
     m_watchdog.setInterval(1000);
     connect(&m_watchdog, &QTimer::timeout, this, &RobustnessRun::watchdog);
     m_user.betweenMoves = [this] { checkState(); };
-    m_media.onCommand = [this](const QString &command, quintptr callbackWindow) { commandSent(command, callbackWindow); };
+    m_tray.onCall = [this](const QByteArray &command) {
+        commandSent(QString::fromLatin1(command), m_tray.calls.constLast().callbackWindow);
+    };
 }
 
 RobustnessRun::~RobustnessRun()
 {
-    m_media.onCommand = nullptr;
+    m_tray.onCall = nullptr;
 }
 
 QString RobustnessRun::run()
@@ -135,7 +137,7 @@ void RobustnessRun::openMainWindow()
     m_delayed.reset();
     m_runningSteps.clear();
 
-    m_window = std::make_unique<FrmControl>(m_media);
+    m_window = std::make_unique<FrmControl>();
     m_display = std::make_unique<DisplayCheck>(*m_window);
     m_sliders.clear();
     for (const char *name : {"sldCurrent", "sldWanted", "sldCol1", "sldCol2"}) {
@@ -442,7 +444,7 @@ void RobustnessRun::modalShown(QWidget *window)
     else if (qobject_cast<FrmTooBig *>(window)) {
         ++m_previewShows;
         ++m_counts[QStringLiteral("Previews")];
-        if (!advisor::previewAvailable(sliders().desired))
+        if (sliders().desired != advisor::kLargestSize)
             fail(QStringLiteral("the Preview window opened for desired size %1").arg(sliders().desired));
         else if (window->windowTitle() != QLatin1String("Flaccid"))
             fail(QStringLiteral("the Preview window is captioned \"%1\"").arg(window->windowTitle()));

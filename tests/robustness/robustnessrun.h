@@ -3,7 +3,7 @@
 #include "applymodel.h"
 #include "eventjournal.h"
 #include "randomuser.h"
-#include "recordingmediacontrol.h"
+#include "mcirecorder.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -127,7 +127,7 @@ private:
     RandomUser m_user;
     RandomUser m_fillingUser; // input while the bar fills, so that its timing cannot steer the run
     EventJournal m_journal;
-    RecordingMediaControl m_media;
+    MciRecorder m_tray;
     std::unique_ptr<LinkRecorder> m_links;
     std::unique_ptr<FrmControl> m_window;
     std::unique_ptr<DisplayCheck> m_display;

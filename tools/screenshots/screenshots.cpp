@@ -7,6 +7,7 @@
 // About window as they open, as main-window-<look> and about-window-<look>.
 
 #include "frmcontrol.h"
+#include "mcisendstring.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,11 +25,11 @@
 
 namespace {
 
-class NoTray final : public advisor::MediaControl
+// The tray stays where it is: the platform's media control answers nothing.
+unsigned noTray(const char *, char *, unsigned, quintptr)
 {
-public:
-    QString SendMciCommand(const QString &, quintptr) override { return QString(100, QLatin1Char(' ')); }
-};
+    return 0;
+}
 
 [[noreturn]] void fail(const char *what)
 {
@@ -129,8 +130,8 @@ int main(int argc, char *argv[])
         fail("usage: vantelix-screenshots <output folder> [<look>]");
     const Photographer camera(QString::fromLocal8Bit(argv[1]));
 
-    NoTray tray;
-    FrmControl window(tray);
+    const platform::MciSendStringReplacement tray(&noTray);
+    FrmControl window;
     if (!QTest::qWaitForWindowExposed(&window))
         fail("the main window did not appear");
     ModalScript modals;

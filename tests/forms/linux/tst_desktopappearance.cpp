@@ -4,10 +4,10 @@
 // is behind it, and keep the size it has beside a 9 pt desktop font in
 // proportion.
 
-#include "fakemediacontrol.h"
 #include "frmabout.h"
 #include "frmcontrol.h"
 #include "frmtoobig.h"
+#include "mcirecorder.h"
 #include "windowtesting.h"
 
 #include <QAbstractButton>
@@ -312,7 +312,7 @@ private:
     void withWindow(const QString &kind, const QFont &desktopFont, const QString &theme,
                     const std::function<void(QWidget *)> &check);
 
-    FakeMediaControl m_media;
+    MciRecorder m_tray;
     // Each text's size over the desktop font's at 9 pt, by window and text.
     QHash<QString, QHash<QString, qreal>> m_referenceRatios;
     QHash<QString, QSize> m_referenceSizes;
@@ -330,7 +330,7 @@ void tst_DesktopAppearance::withWindow(const QString &kind, const QFont &desktop
     QApplication::setFont(desktopFont);
     QApplication::setPalette(desktopPalette(theme));
 
-    FrmControl main(m_media);
+    FrmControl main;
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     const auto press = [&main](const char *slider, Qt::Key key, int times) {
         auto *target = windowtesting::control<QSlider>(&main, slider);
@@ -478,7 +478,7 @@ void tst_DesktopAppearance::aboutTextColours()
     QApplication::setPalette(palette);
     const auto restore = qScopeGuard([&original] { QApplication::setPalette(original); });
 
-    FrmControl main(m_media);
+    FrmControl main;
     FrmAbout about(&main);
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));

@@ -1,10 +1,9 @@
-#include "applysequence.h"
 #include "cdiologsilencer.h"
 #include "libcdiotray.h"
-#include "mcimediacontrol.h"
 #include "mcisendstring.h"
 #include "mcistatus.h"
 #include "outputcapture.h"
+#include "usertexts.h"
 
 #include <QByteArray>
 #include <QTest>
@@ -124,14 +123,13 @@ void tst_LibcdioTray::mediaControlCarriesOnWithoutDrive()
     if (machineHasDrive())
         QSKIP("This machine has a CD drive; its tray is not moved by tests.");
 
-    MciMediaControl media;
     QString opened;
     QString closed;
     QByteArray printed;
     {
         OutputCapture capture;
-        opened = media.SendMciCommand(advisor::ApplySequence::kOpenTray, 0);
-        closed = media.SendMciCommand(advisor::ApplySequence::kCloseTray, 0);
+        opened = SendMciCommand(QString::fromLatin1(texts::kOpenTray), 0);
+        closed = SendMciCommand(QString::fromLatin1(texts::kCloseTray), 0);
         printed = capture.text();
     }
 

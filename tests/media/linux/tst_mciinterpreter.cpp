@@ -1,8 +1,8 @@
-#include "applysequence.h"
 #include "cdtray.h"
 #include "mcicommand.h"
 #include "mciinterpreter.h"
 #include "mcistatus.h"
+#include "usertexts.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -124,8 +124,8 @@ void tst_MciInterpreter::commands()
 
 void tst_MciInterpreter::theSequencesOwnStringsMoveTheTray()
 {
-    const QByteArray open = advisor::ApplySequence::kOpenTray.toLocal8Bit();
-    const QByteArray close = advisor::ApplySequence::kCloseTray.toLocal8Bit();
+    const QByteArray open = texts::kOpenTray;
+    const QByteArray close = texts::kCloseTray;
     QCOMPARE(parseMciCommand({open.constData(), std::size_t(open.size())}).action, MciCommand::Action::OpenDoor);
     QCOMPARE(parseMciCommand({close.constData(), std::size_t(close.size())}).action, MciCommand::Action::CloseDoor);
 }

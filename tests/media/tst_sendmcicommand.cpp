@@ -1,42 +1,13 @@
-#include "mcibackend.h"
-#include "mcimediacontrol.h"
+#include "mcirecorder.h"
+#include "mcisendstring.h"
 #include "mcistatus.h"
 
 #include <QByteArray>
 #include <QTest>
 
-#include <cstring>
-
 using namespace platform;
 
 namespace {
-
-// Stands in for the platform's function: remembers what it was given and
-// writes a set reply to the front of the buffer, as the platform would.
-struct FakeBackend final : MciBackend
-{
-    int calls = 0;
-    QByteArray command;
-    unsigned length = 0;
-    quintptr callback = 0;
-    QByteArray bufferOnEntry;
-
-    bool writesReply = true;
-    QByteArray reply;
-    unsigned status = mci::Success;
-
-    unsigned sendString(const char *text, char *returnBuffer, unsigned returnLength, quintptr callbackWindow) override
-    {
-        ++calls;
-        command = text;
-        length = returnLength;
-        callback = callbackWindow;
-        bufferOnEntry = QByteArray(returnBuffer, returnLength);
-        if (writesReply)
-            std::memcpy(returnBuffer, reply.constData(), std::size_t(reply.size()) + 1);
-        return status;
-    }
-};
 
 // The reply as the caller sees it: the text, its NUL, then the spaces that
 // were there before.
@@ -48,7 +19,7 @@ QString replyBuffer(const char *reply)
 
 } // namespace
 
-class tst_MciMediaControl : public QObject
+class tst_SendMciCommand : public QObject
 {
     Q_OBJECT
 
@@ -58,7 +29,7 @@ private slots:
     void commandWithNulIsNotSent();
 };
 
-void tst_MciMediaControl::sendsAndReturnsTheWholeBuffer_data()
+void tst_SendMciCommand::sendsAndReturnsTheWholeBuffer_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<quintptr>("callback");
@@ -88,7 +59,7 @@ void tst_MciMediaControl::sendsAndReturnsTheWholeBuffer_data()
                                         << replyBuffer("");
 }
 
-void tst_MciMediaControl::sendsAndReturnsTheWholeBuffer()
+void tst_SendMciCommand::sendsAndReturnsTheWholeBuffer()
 {
     QFETCH(QString, command);
     QFETCH(quintptr, callback);
@@ -97,37 +68,36 @@ void tst_MciMediaControl::sendsAndReturnsTheWholeBuffer()
     QFETCH(unsigned, status);
     QFETCH(QString, expected);
 
-    FakeBackend backend;
-    backend.writesReply = writesReply;
-    backend.reply = reply;
-    backend.status = status;
-    MciMediaControl media(backend);
+    MciRecorder platform;
+    platform.writesReply = writesReply;
+    platform.reply = reply;
+    platform.status = status;
 
-    const QString result = media.SendMciCommand(command, callback);
+    const QString result = SendMciCommand(command, callback);
 
-    QCOMPARE(backend.calls, 1);
-    QCOMPARE(backend.command, command.toLatin1()); // verbatim, blanks included
-    QCOMPARE(backend.length, 100u);
-    QCOMPARE(backend.bufferOnEntry, QByteArray(100, ' '));
-    QCOMPARE(backend.callback, callback);
+    QCOMPARE(platform.calls.size(), 1);
+    const MciRecorder::Call &call = platform.calls.constFirst();
+    QCOMPARE(call.command, command.toLatin1()); // verbatim, blanks included
+    QCOMPARE(call.returnLength, 100u);
+    QCOMPARE(call.bufferOnEntry, QByteArray(100, ' '));
+    QCOMPARE(call.callbackWindow, callback);
     QCOMPARE(result.size(), 100);
     QCOMPARE(result, expected);
 }
 
-void tst_MciMediaControl::commandWithNulIsNotSent()
+void tst_SendMciCommand::commandWithNulIsNotSent()
 {
     // The platform would stop reading at the NUL and open the tray.
-    FakeBackend backend;
-    MciMediaControl media(backend);
+    MciRecorder platform;
 
-    const QString result = media.SendMciCommand(QStringLiteral("set cdaudio door open") + QChar(u'\0')
-                                                    + QStringLiteral(" and more"),
-                                                0);
+    const QString result = SendMciCommand(QStringLiteral("set cdaudio door open") + QChar(u'\0')
+                                              + QStringLiteral(" and more"),
+                                          0);
 
-    QCOMPARE(backend.calls, 0);
+    QVERIFY(platform.calls.isEmpty());
     QCOMPARE(result, QString(100, QLatin1Char(' ')));
 }
 
-QTEST_APPLESS_MAIN(tst_MciMediaControl)
+QTEST_APPLESS_MAIN(tst_SendMciCommand)
 
-#include "tst_mcimediacontrol.moc"
+#include "tst_sendmcicommand.moc"
