@@ -32,8 +32,6 @@ public:
     // The scale for the desktop text the form inherits, on its screen.
     explicit DesktopScale(const QWidget *form);
 
-    qreal factor() const { return m_factor; }
-
     // A length of the layout on this desktop.
     int length(int layoutPixels) const;
 

@@ -15,8 +15,7 @@ class ImageList : public QObject
 public:
     explicit ImageList(const QStringList &pictureFiles, QObject *parent = nullptr);
 
-    qsizetype count() const { return m_files.size(); }
-    // Raises IndexOutOfBounds for a number outside 1..count(), and
+    // Raises IndexOutOfBounds for a number outside the list, and
     // InvalidPicture for a file that does not decode.
     const QPixmap &picture(int number) const;
 

@@ -3,6 +3,7 @@
 #include "assetnames.h"
 #include "frmabout.h"
 #include "linkrecorder.h"
+#include "usertexts.h"
 #include "windowtesting.h"
 
 #include <QApplication>
@@ -21,9 +22,9 @@ using windowtesting::samePixels;
 
 namespace {
 
-const QString kWebsite = QStringLiteral("https://www.vantelix.example/");
-const QString kEmail = QStringLiteral("dana@vantelix.example");
-const QString kMailLink = QStringLiteral("mailto:dana@vantelix.example");
+using texts::kEmail;
+using texts::kMailLink;
+using texts::kWebsite;
 
 // Notes what lblVersion and lblTitle show at the moment the window's caption
 // becomes the final one; the accessibility updates that would tell the

@@ -1,5 +1,6 @@
 #include "frmcontrol.h"
 #include "mcirecorder.h"
+#include "usertexts.h"
 #include "scrollslider.h"
 #include "windowtesting.h"
 
@@ -16,12 +17,9 @@
 
 #include <memory>
 
-namespace {
+using namespace texts;
 
-const QString kAdjust = QStringLiteral("Adjust the sliders until you are happy with the proposed change in size.");
-const QString kClickPreview = QStringLiteral("That's ridiculous. Click preview to see what that would look like!");
-const QString kDifficult = QStringLiteral("A penis of that size is difficult to manage. Your partner will be in "
-                                          "constant pain and will not be able to walk straight.");
+namespace {
 
 // Notes what the window shows the moment it first appears.
 class FirstSight : public QObject
@@ -139,7 +137,7 @@ void tst_FrmControl::firstSight()
     QCOMPARE(m_firstSight->tint1, 2);
     QCOMPARE(m_firstSight->tint2, 2);
 
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Vantelix"));
+    QCOMPARE(m_window->windowTitle(), kTitle);
     QCOMPARE(text("lblRec"), kAdjust);
     QCOMPARE(child<QLabel>("Image1")->width(), 65); // 970 twips
     QCOMPARE(child<QLabel>("Image2")->width(), 65);
@@ -184,22 +182,22 @@ void tst_FrmControl::keysMoveSlidersAndRefresh_data()
 
     QTest::newRow("current: Down raises to 8")
         << "sldCurrent" << QList<int>{Qt::Key_Down} << "8\"" << "7\"" << 75 << 65
-        << "A minor change in size, success is likely.";
+        << kMinor;
     QTest::newRow("current: Page Down twice raises to 9")
         << "sldCurrent" << QList<int>{Qt::Key_PageDown, Qt::Key_PageDown} << "9\"" << "7\"" << 86 << 65
-        << "Yeah right! Now choose your REAL size...";
+        << kRealSize;
     QTest::newRow("current: Up lowers to 6") << "sldCurrent" << QList<int>{Qt::Key_Up} << "6\"" << "7\"" << 54 << 65
-                                             << "A minor change in size, success is likely.";
+                                             << kMinor;
     QTest::newRow("current: Home goes to the top, 3")
         << "sldCurrent" << QList<int>{Qt::Key_Home} << "3\"" << "7\"" << 22 << 65
-        << "Adding more than 3 inches to any penis is very hazardous. ";
+        << kHazardous;
     QTest::newRow("desired: Down twice to 9")
         << "sldWanted" << QList<int>{Qt::Key_Down, Qt::Key_Down} << "7\"" << "9\"" << 65 << 86
-        << "Be careful with your penis. With most partners you will not be able to completely \"sheath your sword\".";
+        << kSheath;
     QTest::newRow("desired: End to 14") << "sldWanted" << QList<int>{Qt::Key_End} << "7\"" << "14\"" << 65 << 139
                                         << kClickPreview;
     QTest::newRow("desired: Up twice to 5")
-        << "sldWanted" << QList<int>{Qt::Key_Up, Qt::Key_Up} << "7\"" << "5\"" << 65 << 43 << "Why would you do that?";
+        << "sldWanted" << QList<int>{Qt::Key_Up, Qt::Key_Up} << "7\"" << "5\"" << 65 << 43 << kWhy;
 }
 
 void tst_FrmControl::keysMoveSlidersAndRefresh()

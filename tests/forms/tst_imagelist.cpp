@@ -30,7 +30,6 @@ void tst_ImageList::picturesByNumber()
 {
     QFETCH(int, number);
     const ImageList list(m_tints);
-    QCOMPARE(list.count(), 3);
     const QPixmap &picture = list.picture(number);
     QCOMPARE(picture.toImage(), QImage(m_tints.at(number - 1)).convertToFormat(picture.toImage().format()));
     // Decoded once: asking again hands out the same picture.
