@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -48,22 +47,6 @@ protected:
     }
 };
 
-// Where the style draws a part of a vertical size slider.
-QRect sliderPart(const QSlider *slider, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.sliderValue = slider->value();
-    option.upsideDown = slider->invertedAppearance() != (slider->orientation() == Qt::Vertical);
-    option.tickPosition = slider->tickPosition();
-    option.tickInterval = slider->tickInterval();
-    option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle | QStyle::SC_SliderTickmarks;
-    return slider->style()->subControlRect(QStyle::CC_Slider, &option, part, slider);
-}
 
 } // namespace
 
@@ -266,14 +249,14 @@ void tst_FrmControl::mouseMovesSliders()
 {
     auto *current = child<ScrollSlider>("sldCurrent");
     // A click in the groove below the thumb raises the size by one.
-    const QRect groove = sliderPart(current, QStyle::SC_SliderGroove);
+    const QRect groove = windowtesting::sliderPart(current, QStyle::SC_SliderGroove);
     QTest::mouseClick(current, Qt::LeftButton, {}, QPoint(groove.center().x(), groove.bottom() - 2));
     QCOMPARE(current->value(), 8);
     QCOMPARE(text("lblCurrent"), QStringLiteral("8\""));
 
     // Dragging the thumb all the way down reaches 14.
     auto *wanted = child<ScrollSlider>("sldWanted");
-    const QPoint thumb = sliderPart(wanted, QStyle::SC_SliderHandle).center();
+    const QPoint thumb = windowtesting::sliderPart(wanted, QStyle::SC_SliderHandle).center();
     const QPoint below(thumb.x(), wanted->height() + 20);
     QTest::mousePress(wanted, Qt::LeftButton, {}, thumb);
     QTest::mouseMove(wanted, below);

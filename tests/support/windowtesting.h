@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWidget>
 
@@ -38,6 +41,23 @@ inline bool samePixels(const QImage &a, const QImage &b)
 inline bool becomesActive(QWidget *window)
 {
     return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
+// Where the style draws a part of a slider, in the slider's coordinates.
+inline QRect sliderPart(const QSlider *slider, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    option.upsideDown = slider->invertedAppearance() != (slider->orientation() == Qt::Vertical);
+    option.tickPosition = slider->tickPosition();
+    option.tickInterval = slider->tickInterval();
+    option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle | QStyle::SC_SliderTickmarks;
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, part, slider);
 }
 
 } // namespace windowtesting

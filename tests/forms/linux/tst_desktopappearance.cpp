@@ -23,7 +23,6 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 #include <QVector3D>
@@ -184,18 +183,8 @@ QRect paintedArea(const QWidget *widget)
         return {};
     }
     if (const auto *slider = qobject_cast<const QSlider *>(widget)) {
-        QStyleOptionSlider option;
-        option.initFrom(slider);
-        option.orientation = slider->orientation();
-        option.minimum = slider->minimum();
-        option.maximum = slider->maximum();
-        option.sliderPosition = slider->sliderPosition();
-        option.tickPosition = slider->tickPosition();
-        option.tickInterval = slider->tickInterval();
-        const auto part = [&](QStyle::SubControl control) {
-            return slider->style()->subControlRect(QStyle::CC_Slider, &option, control, slider);
-        };
-        QRect area = part(QStyle::SC_SliderGroove) | part(QStyle::SC_SliderHandle);
+        QRect area = windowtesting::sliderPart(slider, QStyle::SC_SliderGroove)
+                     | windowtesting::sliderPart(slider, QStyle::SC_SliderHandle);
         if (slider->orientation() == Qt::Horizontal)
             area.setBottom(slider->rect().bottom()); // ticks below
         else
