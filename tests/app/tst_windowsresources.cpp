@@ -1,10 +1,9 @@
-#include "appidentity.h"
 #include "builtresources.h"
+#include "filebytes.h"
 #include "icofile.h"
 #include "resfile.h"
 #include "versioninfo.h"
 
-#include <QFile>
 #include <QTest>
 #include <QtEndian>
 
@@ -22,22 +21,10 @@ quint32 declaredMajor() { return declaredNumber(VANTELIX_TEST_VERSION_MAJOR); }
 quint32 declaredMinor() { return declaredNumber(VANTELIX_TEST_VERSION_MINOR); }
 quint32 declaredRevision() { return declaredNumber(VANTELIX_TEST_VERSION_PATCH); }
 
-QString declaredResourceVersion()
-{
-    return QString::asprintf("%u.%02u.%04u", declaredMajor(), declaredMinor(), declaredRevision());
-}
-
 constexpr quint16 kEnglishUnitedStates = 0x0409;
 constexpr quint16 kNeutral = 0;
+constexpr int kIconImages = 6;
 constexpr int kFirstIconImage = 30001;
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
 
 QString describe(const resfile::Resource &resource)
 {
@@ -56,21 +43,18 @@ private slots:
     void onlyTheVersionAndIconResources();
     void fixedPart_data();
     void fixedPart();
-    void blocksInOrder();
-    void translation();
-    void strings_data();
-    void strings();
-    void stringTableHoldsOnlyTheseEntriesInOrder();
+    void blocks();
+    void stringTable();
     void iconGroup_data();
     void iconGroup();
 
 private:
     const resfile::Resource *find(quint16 type, quint16 name) const;
-    const versioninfo::Node *stringTable() const;
 
     QList<resfile::Resource> m_resources;
     versioninfo::Node m_version;
-    QList<icofile::Image> m_icon;
+    QByteArray m_iconBytes;
+    IcoFile m_icon;
 };
 
 void tst_WindowsResources::initTestCase()
@@ -82,12 +66,13 @@ void tst_WindowsResources::initTestCase()
     QVERIFY2(built.error.isEmpty(), qPrintable(built.error));
     m_resources = built.resources;
 
-    QString error;
-    m_icon = icofile::read(readFile(declared(VANTELIX_TEST_ICON_FILE)), &error);
-    QVERIFY2(error.isEmpty(), qPrintable(error));
+    m_iconBytes = fileBytes(declared(VANTELIX_TEST_ICON_FILE));
+    m_icon = readIcoFile(m_iconBytes);
+    QVERIFY2(m_icon.valid, m_icon.error.constData());
 
     const resfile::Resource *version = find(resfile::kVersion, 1);
     QVERIFY(version);
+    QString error;
     m_version = versioninfo::parse(version->data, &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
 }
@@ -100,12 +85,6 @@ const resfile::Resource *tst_WindowsResources::find(quint16 type, quint16 name) 
     return found == m_resources.cend() ? nullptr : &*found;
 }
 
-const versioninfo::Node *tst_WindowsResources::stringTable() const
-{
-    const versioninfo::Node *strings = m_version.child(QStringLiteral("StringFileInfo"));
-    return strings ? strings->child(QStringLiteral("040904B0")) : nullptr;
-}
-
 void tst_WindowsResources::onlyTheVersionAndIconResources()
 {
     QStringList actual;
@@ -116,7 +95,7 @@ void tst_WindowsResources::onlyTheVersionAndIconResources()
     QStringList expected;
     expected.append(describe({{resfile::kVersion, {}}, {1, {}}, kEnglishUnitedStates, {}}));
     expected.append(describe({{resfile::kGroupIcon, {}}, {1, {}}, kNeutral, {}}));
-    for (int image = 0; image < 6; ++image)
+    for (int image = 0; image < kIconImages; ++image)
         expected.append(describe({{resfile::kIcon, {}}, {quint16(kFirstIconImage + image), {}}, kNeutral, {}}));
     expected.sort();
 
@@ -154,15 +133,12 @@ void tst_WindowsResources::fixedPart()
     QCOMPARE(qFromLittleEndian<quint32>(m_version.value.constData() + 4 * field), expected);
 }
 
-void tst_WindowsResources::blocksInOrder()
+void tst_WindowsResources::blocks()
 {
+    // Variables first, then one string table: English (United States), Unicode.
     QCOMPARE(m_version.childKeys(), QStringList({QStringLiteral("VarFileInfo"), QStringLiteral("StringFileInfo")}));
     QCOMPARE(m_version.child(QStringLiteral("StringFileInfo"))->childKeys(),
              QStringList(QStringLiteral("040904B0")));
-}
-
-void tst_WindowsResources::translation()
-{
     const versioninfo::Node *variables = m_version.child(QStringLiteral("VarFileInfo"));
     QVERIFY(variables);
     QCOMPARE(variables->childKeys(), QStringList(QStringLiteral("Translation")));
@@ -172,90 +148,59 @@ void tst_WindowsResources::translation()
     QCOMPARE(qFromLittleEndian<quint16>(value.constData() + 2), quint16(1200));
 }
 
-void tst_WindowsResources::strings_data()
+void tst_WindowsResources::stringTable()
 {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("CompanyName") << QStringLiteral("CompanyName") << declared(VANTELIX_TEST_COMPANY);
-    QTest::newRow("LegalTrademarks") << QStringLiteral("LegalTrademarks") << declared(VANTELIX_TEST_COPYRIGHT);
-    QTest::newRow("ProductName") << QStringLiteral("ProductName") << declared(VANTELIX_TEST_PROJECT_NAME);
-    QTest::newRow("FileVersion") << QStringLiteral("FileVersion") << declaredResourceVersion();
-    QTest::newRow("ProductVersion") << QStringLiteral("ProductVersion") << declaredResourceVersion();
-    QTest::newRow("InternalName") << QStringLiteral("InternalName") << declared(VANTELIX_TEST_EXECUTABLE);
-    QTest::newRow("OriginalFilename")
-        << QStringLiteral("OriginalFilename") << declared(VANTELIX_TEST_EXECUTABLE) + QStringLiteral(".exe");
-}
-
-void tst_WindowsResources::strings()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, expected);
-    const versioninfo::Node *table = stringTable();
+    const versioninfo::Node *strings = m_version.child(QStringLiteral("StringFileInfo"));
+    const versioninfo::Node *table = strings ? strings->child(QStringLiteral("040904B0")) : nullptr;
     QVERIFY(table);
-    const versioninfo::Node *entry = table->child(key);
-    QVERIFY2(entry, qPrintable(key));
-    QCOMPARE(entry->type, quint16(1));
-    QCOMPARE(entry->text(), expected);
-}
-
-void tst_WindowsResources::stringTableHoldsOnlyTheseEntriesInOrder()
-{
-    const versioninfo::Node *table = stringTable();
-    QVERIFY(table);
-    const QStringList expected = {
-        QStringLiteral("CompanyName"), QStringLiteral("LegalTrademarks"), QStringLiteral("ProductName"),
-        QStringLiteral("FileVersion"), QStringLiteral("ProductVersion"), QStringLiteral("InternalName"),
-        QStringLiteral("OriginalFilename"),
+    // Every entry a text value, these and no others, in this order.
+    QStringList actual;
+    for (const versioninfo::Node &entry : table->children)
+        actual << QStringLiteral("%1 (type %2): %3").arg(entry.key).arg(entry.type).arg(entry.text());
+    const auto text = [](const char *key, const QString &value) {
+        return QStringLiteral("%1 (type 1): %2").arg(QLatin1String(key), value);
     };
-    QCOMPARE(table->childKeys(), expected);
+    const QString version =
+        QString::asprintf("%u.%02u.%04u", declaredMajor(), declaredMinor(), declaredRevision());
+    const QStringList expected = {
+        text("CompanyName", declared(VANTELIX_TEST_COMPANY)),
+        text("LegalTrademarks", declared(VANTELIX_TEST_COPYRIGHT)),
+        text("ProductName", declared(VANTELIX_TEST_PROJECT_NAME)),
+        text("FileVersion", version),
+        text("ProductVersion", version),
+        text("InternalName", declared(VANTELIX_TEST_EXECUTABLE)),
+        text("OriginalFilename", declared(VANTELIX_TEST_EXECUTABLE) + QStringLiteral(".exe")),
+    };
+    QCOMPARE(actual, expected);
 }
 
 void tst_WindowsResources::iconGroup_data()
 {
-    QTest::addColumn<int>("order");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("bitCount");
-
-    QTest::newRow("1: 16x16, 256 colours") << 1 << 16 << 8;
-    QTest::newRow("2: 32x32, 256 colours") << 2 << 32 << 8;
-    QTest::newRow("3: 48x48, 256 colours") << 3 << 48 << 8;
-    QTest::newRow("4: 16x16, alpha") << 4 << 16 << 32;
-    QTest::newRow("5: 32x32, alpha") << 5 << 32 << 32;
-    QTest::newRow("6: 48x48, alpha") << 6 << 48 << 32;
+    QTest::addColumn<int>("index"); // of the image in the application icon
+    for (int index = 0; index < kIconImages; ++index)
+        QTest::addRow("image %d, id %d", index + 1, kFirstIconImage + index) << index;
 }
 
 void tst_WindowsResources::iconGroup()
 {
-    QFETCH(int, order);
-    QFETCH(int, size);
-    QFETCH(int, bitCount);
+    QFETCH(int, index);
+    QCOMPARE(m_icon.images.size(), kIconImages);
 
+    // The group is the icon file's directory with each image's 32-bit file
+    // offset replaced by its 16-bit resource id: a 6-byte header, then
+    // 14 bytes an image.
     const resfile::Resource *group = find(resfile::kGroupIcon, 1);
     QVERIFY(group);
-    // GRPICONDIR: reserved, type 1, count; then 14-byte entries.
-    const char *directory = group->data.constData();
-    QCOMPARE(group->data.size(), 6 + 14 * 6);
-    QCOMPARE(qFromLittleEndian<quint16>(directory), quint16(0));
-    QCOMPARE(qFromLittleEndian<quint16>(directory + 2), quint16(1));
-    QCOMPARE(qFromLittleEndian<quint16>(directory + 4), quint16(6));
-    QCOMPARE(m_icon.size(), 6);
+    QCOMPARE(group->data.size(), 6 + 14 * kIconImages);
+    QCOMPARE(group->data.left(6), m_iconBytes.left(6));
+    const qsizetype entry = 6 + 14 * index;
+    QCOMPARE(group->data.mid(entry, 12), m_iconBytes.mid(6 + 16 * index, 12));
+    const quint16 id = qFromLittleEndian<quint16>(group->data.constData() + entry + 12);
+    QCOMPARE(id, quint16(kFirstIconImage + index));
 
-    const char *entry = directory + 6 + 14 * (order - 1);
-    const icofile::Image &image = m_icon.at(order - 1);
-    QCOMPARE(image.width, size);
-    QCOMPARE(int(quint8(entry[0])), size);
-    QCOMPARE(int(quint8(entry[1])), size);
-    QCOMPARE(int(quint8(entry[2])), image.colourCount);
-    QCOMPARE(qFromLittleEndian<quint16>(entry + 4), quint16(1));
-    QCOMPARE(qFromLittleEndian<quint16>(entry + 6), quint16(bitCount));
-    QCOMPARE(qFromLittleEndian<quint32>(entry + 8), quint32(image.data.size()));
-    const quint16 id = qFromLittleEndian<quint16>(entry + 12);
-    QCOMPARE(id, quint16(kFirstIconImage + order - 1));
-
-    const resfile::Resource *picture = find(resfile::kIcon, id);
-    QVERIFY(picture);
-    QVERIFY2(picture->data == image.data, "icon image differs from the application icon's");
+    const resfile::Resource *image = find(resfile::kIcon, id);
+    QVERIFY(image);
+    QVERIFY2(image->data == m_icon.images.at(index).data, "the image differs from the application icon's");
 }
 
 QTEST_GUILESS_MAIN(tst_WindowsResources)

@@ -1,44 +1,18 @@
 #include "gifstructure.h"
 
+#include "littleendianreader.h"
+
 namespace {
 
-class ByteReader
+// Data sub-blocks up to and including the zero-length terminator, joined. A
+// read past the end gives length 0 and leaves the reader not ok().
+QByteArray subBlocks(LittleEndianReader &in)
 {
-public:
-    explicit ByteReader(const QByteArray &bytes) : m_bytes(bytes) {}
-
-    bool has(qsizetype count) const { return m_position + count <= m_bytes.size(); }
-    int byte() { return has(1) ? static_cast<unsigned char>(m_bytes.at(m_position++)) : -1; }
-    int word()
-    {
-        const int low = byte();
-        const int high = byte();
-        return low < 0 || high < 0 ? -1 : low | high << 8;
-    }
-    QByteArray take(qsizetype count)
-    {
-        const QByteArray part = m_bytes.mid(m_position, count);
-        m_position += count;
-        return part;
-    }
-    // Data sub-blocks up to and including the zero-length terminator.
-    bool subBlocks(QByteArray *joined)
-    {
-        for (;;) {
-            const int length = byte();
-            if (length < 0 || !has(length))
-                return false;
-            if (length == 0)
-                return true;
-            joined->append(take(length));
-        }
-    }
-    qsizetype remaining() const { return m_bytes.size() - m_position; }
-
-private:
-    const QByteArray &m_bytes;
-    qsizetype m_position = 0;
-};
+    QByteArray joined;
+    while (const int length = in.u8())
+        joined.append(in.bytes(length));
+    return joined;
+}
 
 GifStructure failed(GifStructure gif, const char *why)
 {
@@ -60,59 +34,57 @@ const GifStructure::Extension *GifStructure::graphicControl() const
 GifStructure readGifStructure(const QByteArray &bytes)
 {
     GifStructure gif;
-    ByteReader in(bytes);
-    if (!in.has(13))
-        return failed(gif, "shorter than a header");
-    gif.signature = in.take(6);
-    gif.screenWidth = in.word();
-    gif.screenHeight = in.word();
-    const int flags = in.byte();
+    LittleEndianReader in(bytes);
+    gif.signature = in.bytes(6);
+    gif.screenWidth = in.u16();
+    gif.screenHeight = in.u16();
+    const int flags = in.u8();
     gif.hasGlobalTable = flags & 0x80;
     gif.colourResolution = ((flags >> 4) & 7) + 1;
-    gif.sorted = flags & 0x08;
     gif.globalTableSize = gif.hasGlobalTable ? 2 << (flags & 7) : 0;
-    gif.backgroundIndex = in.byte();
-    gif.aspectRatio = in.byte();
-    if (!in.has(3 * gif.globalTableSize))
-        return failed(gif, "colour table cut short");
+    gif.backgroundIndex = in.u8();
+    in.u8(); // pixel aspect ratio
     for (int i = 0; i < gif.globalTableSize; ++i) {
-        const int red = in.byte(), green = in.byte(), blue = in.byte();
-        gif.globalTable.append(qRgb(red, green, blue));
+        const int red = in.u8();
+        const int green = in.u8();
+        gif.globalTable.append(qRgb(red, green, in.u8()));
     }
+    if (!in.ok())
+        return failed(gif, "header or colour table cut short");
 
     for (;;) {
-        const int introducer = in.byte();
+        const int introducer = in.u8();
+        if (!in.ok())
+            return failed(gif, "no trailer");
         if (introducer == 0x3B) {
-            gif.bytesAfterTrailer = in.remaining();
+            gif.bytesAfterTrailer = bytes.size() - in.position();
             gif.valid = true;
             return gif;
         }
         if (introducer == 0x21) {
             GifStructure::Extension extension;
-            extension.label = in.byte();
-            if (extension.label < 0 || !in.subBlocks(&extension.data))
-                return failed(gif, "extension cut short");
+            extension.label = in.u8();
+            extension.data = subBlocks(in);
             gif.extensions.append(extension);
         } else if (introducer == 0x2C) {
             GifStructure::Image image;
-            image.left = in.word();
-            image.top = in.word();
-            image.width = in.word();
-            image.height = in.word();
-            const int imageFlags = in.byte();
-            if (imageFlags < 0)
-                return failed(gif, "image descriptor cut short");
+            image.left = in.u16();
+            image.top = in.u16();
+            image.width = in.u16();
+            image.height = in.u16();
+            const int imageFlags = in.u8();
             image.hasLocalTable = imageFlags & 0x80;
             image.interlaced = imageFlags & 0x40;
             image.extensionsBefore = int(gif.extensions.size());
             if (image.hasLocalTable)
-                in.take(3 * (2 << (imageFlags & 7)));
-            QByteArray lzw;
-            if (in.byte() < 0 || !in.subBlocks(&lzw))
-                return failed(gif, "image data cut short");
+                in.bytes(3 * (2 << (imageFlags & 7)));
+            in.u8(); // LZW minimum code size
+            subBlocks(in);
             gif.images.append(image);
         } else {
-            return failed(gif, "unknown block or missing trailer");
+            return failed(gif, "unknown block");
         }
+        if (!in.ok())
+            return failed(gif, "block cut short");
     }
 }

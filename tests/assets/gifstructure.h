@@ -28,10 +28,8 @@ struct GifStructure
     int screenWidth = 0, screenHeight = 0;
     bool hasGlobalTable = false;
     int colourResolution = 0; // bits
-    bool sorted = false;
     int globalTableSize = 0; // entries
     int backgroundIndex = 0;
-    int aspectRatio = 0;
     QList<QRgb> globalTable;
     QList<Extension> extensions;
     QList<Image> images;

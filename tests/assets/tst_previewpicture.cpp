@@ -3,8 +3,8 @@
 // an image editor's thumbnail exactly as the program keeps them.
 
 #include "assetnames.h"
+#include "filebytes.h"
 #include "jpegmarkers.h"
-#include "resourcebytes.h"
 
 #include <QColor>
 #include <QImage>
@@ -29,7 +29,7 @@ constexpr int kAPP14 = 0xEE;
 
 JpegMarkers previewMarkers()
 {
-    return readJpegMarkers(resourceBytes(assets::previewPicture()));
+    return readJpegMarkers(fileBytes(assets::previewPicture()));
 }
 
 // The 8BIM image resources of a "Photoshop 3.0" block, by id.

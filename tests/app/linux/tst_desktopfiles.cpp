@@ -1,6 +1,6 @@
+#include "filebytes.h"
 #include "icofile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
@@ -15,20 +15,12 @@ QString declared(const char *value) { return QString::fromUtf8(value); }
 
 QString applicationId() { return declared(VANTELIX_TEST_APPLICATION_ID); }
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
 // Keys of the [Desktop Entry] group.
 QHash<QString, QString> desktopEntry()
 {
     QHash<QString, QString> keys;
     bool inEntry = false;
-    const QString text = QString::fromUtf8(readFile(declared(VANTELIX_TEST_DESKTOP_ENTRY)));
+    const QString text = QString::fromUtf8(fileBytes(declared(VANTELIX_TEST_DESKTOP_ENTRY)));
     for (const QString &line : text.split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1Char('[')))
             inEntry = line == QStringLiteral("[Desktop Entry]");
@@ -44,7 +36,7 @@ QHash<QString, QString> desktopEntry()
 QHash<QString, QString> metainfo()
 {
     QHash<QString, QString> values;
-    QXmlStreamReader xml(readFile(declared(VANTELIX_TEST_METAINFO)));
+    QXmlStreamReader xml(fileBytes(declared(VANTELIX_TEST_METAINFO)));
     QStringList path;
     while (!xml.atEnd()) {
         xml.readNext();
@@ -179,14 +171,13 @@ void tst_DesktopFiles::icons()
     QVERIFY(png.hasAlphaChannel());
 
     // The 32-bit image of that size in the application icon, decoded by Qt.
-    QString error;
     const QString iconFile = declared(VANTELIX_TEST_ICON_FILE);
-    const QList<icofile::Image> images = icofile::read(readFile(iconFile), &error);
-    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const IcoFile icon = readIcoFile(fileBytes(iconFile));
+    QVERIFY2(icon.valid, icon.error.constData());
     qsizetype index = 0;
-    while (index < images.size() && !(images[index].width == size && images[index].bitCount == 32))
+    while (index < icon.images.size() && !(icon.images[index].width == size && icon.images[index].bitCount == 32))
         ++index;
-    QVERIFY2(index < images.size(), "no 32-bit image of this size in the application icon");
+    QVERIFY2(index < icon.images.size(), "no 32-bit image of this size in the application icon");
     QImageReader reader(iconFile, "ico");
     QVERIFY(reader.jumpToImage(int(index)));
     const QImage original = reader.read();

@@ -3,9 +3,9 @@
 // brightness rising from the first to the last.
 
 #include "assetnames.h"
+#include "filebytes.h"
 #include "gifindices.h"
 #include "gifstructure.h"
-#include "resourcebytes.h"
 
 #include <QFile>
 #include <QImage>
@@ -28,7 +28,7 @@ struct Picture
 
 Picture loadTintPicture(int number)
 {
-    const QByteArray bytes = resourceBytes(assets::tintPicture(number));
+    const QByteArray bytes = fileBytes(assets::tintPicture(number));
     return {readGifStructure(bytes), decodeGifIndices(bytes)};
 }
 

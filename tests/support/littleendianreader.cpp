@@ -28,6 +28,13 @@ bool LittleEndianReader::take(qsizetype count)
     return true;
 }
 
+quint8 LittleEndianReader::u8()
+{
+    if (!take(1))
+        return 0;
+    return quint8(m_bytes.at(m_position++));
+}
+
 quint16 LittleEndianReader::u16()
 {
     if (!take(2))

@@ -15,6 +15,7 @@ public:
     qsizetype position() const { return m_position; }
     void seek(qsizetype position);
 
+    quint8 u8();
     quint16 u16();
     quint32 u32();
     QByteArray bytes(qsizetype count);
