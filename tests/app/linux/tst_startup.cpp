@@ -4,11 +4,12 @@
 // starts, and Exit ends the program with status 0.
 //
 // runVantelix() creates the application itself, so this test has a main of
-// its own rather than a Qt Test one; each failed check is printed.
+// its own rather than a Qt Test one; each failed check is printed. The names
+// expected are the project declaration's (compile definitions).
 
-#include "appidentity.h"
 #include "fcinitrecorder.h"
 #include "startup.h"
+#include "usertexts.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -61,9 +62,9 @@ int main(int argc, char *argv[])
     bool loopStarted = false;
 
     const int status = runVantelix(argc, argv, [&](QApplication &application) {
-        checks.expect(QCoreApplication::applicationName() == app::exeName(),
+        checks.expect(QCoreApplication::applicationName() == QLatin1String(VANTELIX_TEST_EXECUTABLE),
                       "the application carries the executable's name");
-        checks.expect(QGuiApplication::desktopFileName() == app::applicationId(),
+        checks.expect(QGuiApplication::desktopFileName() == QLatin1String(VANTELIX_TEST_APPLICATION_ID),
                       "the application names its desktop entry");
         checks.expect(QApplication::topLevelWidgets().isEmpty(), "no window exists before the application is ready");
 
@@ -82,7 +83,7 @@ int main(int argc, char *argv[])
                 QCoreApplication::exit(EXIT_FAILURE);
                 return;
             }
-            checks.expect(window->windowTitle() == app::title(), "the main window carries the program's title");
+            checks.expect(window->windowTitle() == texts::kTitle, "the main window carries the program's title");
             auto *exit = window->findChild<QPushButton *>(QStringLiteral("cmdExit"));
             checks.expect(exit != nullptr, "the main window has its Exit button");
             if (exit)
