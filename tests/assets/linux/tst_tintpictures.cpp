@@ -7,7 +7,6 @@
 #include "gifindices.h"
 #include "gifstructure.h"
 
-#include <QFile>
 #include <QImage>
 #include <QSet>
 #include <QTest>
@@ -30,13 +29,6 @@ Picture loadTintPicture(int number)
 {
     const QByteArray bytes = fileBytes(assets::tintPicture(number));
     return {readGifStructure(bytes), decodeGifIndices(bytes)};
-}
-
-// Width in pixels of a Before or After picture control for a size in inches,
-// as the main window sets it (twips, 15 to the pixel).
-int shownWidth(int size)
-{
-    return ((size - 3) * 160 + 330) / 15;
 }
 
 // First and last opaque row of a column, or {-1, -1} if it has none;
@@ -74,40 +66,42 @@ class TestTintPictures : public QObject
     Q_OBJECT
 
 private slots:
-    void gifLayout_data();
+    // Every test runs for each picture.
+    void initTestCase_data();
+    void initTestCase();
     void gifLayout();
-    void colourTable_data();
     void colourTable();
-    void outline_data();
     void outline();
     void roundedEnd();
-    void sameOutlineInAll_data();
-    void sameOutlineInAll();
-    void meanColour_data();
+    void sameOutlineAsTheFirst();
     void meanColour();
-    void brightnessRises();
-    void croppedAtShownWidth_data();
-    void croppedAtShownWidth();
-    void qtShowsTransparency_data();
     void qtShowsTransparency();
-    void numbersOutsideTheSet();
 };
 
-static void addPictureRows()
+void TestTintPictures::initTestCase_data()
 {
     QTest::addColumn<int>("number");
-    for (int number = 1; number <= assets::kTintPictureCount; ++number)
-        QTest::addRow("img%d", 100 + number) << number;
+    QTest::addColumn<double>("luma");   // mean BT.601 luma of the opaque pixels
+    QTest::addColumn<QColor>("colour"); // mean colour aimed at
+    // The lumas lie further apart than twice the tolerance, so they also fix
+    // the order from the darkest to the lightest.
+    QTest::newRow("img101 darkest") << 1 << 64.4 << QColor(96, 55, 31);
+    QTest::newRow("img102") << 2 << 99.7 << QColor(132, 90, 66);
+    QTest::newRow("img103 middle") << 3 << 124.7 << QColor(162, 113, 86);
+    QTest::newRow("img104") << 4 << 153.3 << QColor(183, 143, 128);
+    QTest::newRow("img105 lightest") << 5 << 161.9 << QColor(182, 155, 146);
 }
 
-void TestTintPictures::gifLayout_data()
+void TestTintPictures::initTestCase()
 {
-    addPictureRows();
+    // No picture for numbers outside the five.
+    QVERIFY(assets::tintPicture(0).isEmpty());
+    QVERIFY(assets::tintPicture(6).isEmpty());
 }
 
 void TestTintPictures::gifLayout()
 {
-    QFETCH(int, number);
+    QFETCH_GLOBAL(int, number);
     const GifStructure gif = loadTintPicture(number).gif;
     QVERIFY2(gif.valid, gif.error.constData());
 
@@ -140,14 +134,9 @@ void TestTintPictures::gifLayout()
     QCOMPARE(static_cast<unsigned char>(control->data.at(3)), kTransparent);
 }
 
-void TestTintPictures::colourTable_data()
-{
-    addPictureRows();
-}
-
 void TestTintPictures::colourTable()
 {
-    QFETCH(int, number);
+    QFETCH_GLOBAL(int, number);
     const Picture picture = loadTintPicture(number);
     QCOMPARE(picture.indices.size(), kWidth * kHeight);
     QCOMPARE(picture.gif.globalTable.value(kTransparent), qRgb(255, 255, 255));
@@ -165,14 +154,9 @@ void TestTintPictures::colourTable()
     QVERIFY(!opaqueColours.contains(qRgb(255, 255, 255)));
 }
 
-void TestTintPictures::outline_data()
-{
-    addPictureRows();
-}
-
 void TestTintPictures::outline()
 {
-    QFETCH(int, number);
+    QFETCH_GLOBAL(int, number);
     const Picture picture = loadTintPicture(number);
     QCOMPARE(picture.indices.size(), kWidth * kHeight);
 
@@ -187,6 +171,8 @@ void TestTintPictures::outline()
     QCOMPARE(opaquePixels, 2055);
 
     // The body: rows 2 to 15 exactly, up to the straight edge at column 147.
+    // Cut at any width it is shown at (22 pixels and more), a picture thus
+    // ends on a whole body column: a shorter shape, its rounded end complete.
     for (int x = 18; x <= 147; ++x) {
         const Span span = columnSpan(picture, x);
         QVERIFY2(span.top == 2 && span.bottom == 15 && span.contiguous, qPrintable(QString::number(x)));
@@ -197,7 +183,8 @@ void TestTintPictures::outline()
 
 void TestTintPictures::roundedEnd()
 {
-    const Picture picture = loadTintPicture(3);
+    QFETCH_GLOBAL(int, number);
+    const Picture picture = loadTintPicture(number);
 
     // Columns 2 to 17 bulge above and below the body, reaching rows 0 and 18.
     int tallest = 2;
@@ -225,14 +212,9 @@ void TestTintPictures::roundedEnd()
     QVERIFY(columnSpan(picture, 2).height() < 14);
 }
 
-void TestTintPictures::sameOutlineInAll_data()
+void TestTintPictures::sameOutlineAsTheFirst()
 {
-    addPictureRows();
-}
-
-void TestTintPictures::sameOutlineInAll()
-{
-    QFETCH(int, number);
+    QFETCH_GLOBAL(int, number);
     const Picture first = loadTintPicture(1);
     const Picture picture = loadTintPicture(number);
     QCOMPARE(picture.indices.size(), first.indices.size());
@@ -241,23 +223,11 @@ void TestTintPictures::sameOutlineInAll()
             QVERIFY2(picture.opaque(x, y) == first.opaque(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
 }
 
-void TestTintPictures::meanColour_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<double>("luma");   // mean BT.601 luma of the opaque pixels
-    QTest::addColumn<QColor>("colour"); // mean colour aimed at
-    QTest::newRow("img101 darkest") << 1 << 64.4 << QColor(96, 55, 31);
-    QTest::newRow("img102") << 2 << 99.7 << QColor(132, 90, 66);
-    QTest::newRow("img103 middle") << 3 << 124.7 << QColor(162, 113, 86);
-    QTest::newRow("img104") << 4 << 153.3 << QColor(183, 143, 128);
-    QTest::newRow("img105 lightest") << 5 << 161.9 << QColor(182, 155, 146);
-}
-
 void TestTintPictures::meanColour()
 {
-    QFETCH(int, number);
-    QFETCH(double, luma);
-    QFETCH(QColor, colour);
+    QFETCH_GLOBAL(int, number);
+    QFETCH_GLOBAL(double, luma);
+    QFETCH_GLOBAL(QColor, colour);
     const Picture picture = loadTintPicture(number);
     double red = 0, green = 0, blue = 0, lumaSum = 0;
     int pixels = 0;
@@ -279,62 +249,9 @@ void TestTintPictures::meanColour()
     QVERIFY2(qAbs(blue / pixels - colour.blue()) <= 6.0, qPrintable(QString::number(blue / pixels)));
 }
 
-void TestTintPictures::brightnessRises()
-{
-    double previous = -1;
-    for (int number = 1; number <= assets::kTintPictureCount; ++number) {
-        const Picture picture = loadTintPicture(number);
-        double sum = 0;
-        int pixels = 0;
-        for (const char index : picture.indices)
-            if (static_cast<unsigned char>(index) != kTransparent) {
-                sum += luma(picture.gif.globalTable.at(static_cast<unsigned char>(index)));
-                ++pixels;
-            }
-        QVERIFY(pixels > 0);
-        QVERIFY2(sum / pixels > previous, qPrintable(QStringLiteral("picture %1").arg(number)));
-        previous = sum / pixels;
-    }
-}
-
-void TestTintPictures::croppedAtShownWidth_data()
-{
-    QTest::addColumn<int>("width"); // columns shown from the left
-    for (int size = 3; size <= 14; ++size)
-        QTest::addRow("size %d", size) << shownWidth(size);
-    for (int width = 22; width <= kWidth; width += 16)
-        QTest::addRow("%d px", width) << width;
-    QTest::newRow("whole picture") << kWidth;
-}
-
-void TestTintPictures::croppedAtShownWidth()
-{
-    QFETCH(int, width);
-    QVERIFY(width >= 22 && width <= kWidth);
-    for (int number = 1; number <= assets::kTintPictureCount; ++number) {
-        const Picture picture = loadTintPicture(number);
-        int lastOpaque = -1;
-        for (int x = 0; x < width; ++x)
-            if (columnSpan(picture, x).height() > 0)
-                lastOpaque = x;
-        // The cut edge is a full body column, so the part shown is a whole,
-        // shorter shape with its rounded end complete.
-        const Span edge = columnSpan(picture, lastOpaque);
-        QCOMPARE(edge.top, 2);
-        QCOMPARE(edge.bottom, 15);
-        QVERIFY(edge.contiguous);
-        QCOMPARE(lastOpaque, qMin(width - 1, 147));
-    }
-}
-
-void TestTintPictures::qtShowsTransparency_data()
-{
-    addPictureRows();
-}
-
 void TestTintPictures::qtShowsTransparency()
 {
-    QFETCH(int, number);
+    QFETCH_GLOBAL(int, number);
     const QImage image(assets::tintPicture(number));
     QVERIFY(!image.isNull());
     QCOMPARE(image.size(), QSize(kWidth, kHeight));
@@ -348,14 +265,6 @@ void TestTintPictures::qtShowsTransparency()
             else
                 QCOMPARE(shown, picture.gif.globalTable.at(index) | 0xff000000u);
         }
-}
-
-void TestTintPictures::numbersOutsideTheSet()
-{
-    QVERIFY(assets::tintPicture(0).isEmpty());
-    QVERIFY(assets::tintPicture(assets::kTintPictureCount + 1).isEmpty());
-    QVERIFY(QFile::exists(assets::tintPicture(1)));
-    QVERIFY(QFile::exists(assets::tintPicture(assets::kTintPictureCount)));
 }
 
 QTEST_GUILESS_MAIN(TestTintPictures)
