@@ -1,6 +1,7 @@
 #include "mcirecorder.h"
 #include "mcisendstring.h"
 #include "mcistatus.h"
+#include "usertexts.h"
 
 #include <QByteArray>
 #include <QTest>
@@ -38,8 +39,8 @@ void tst_SendMciCommand::sendsAndReturnsTheWholeBuffer_data()
     QTest::addColumn<unsigned>("status");   // never looked at
     QTest::addColumn<QString>("expected");  // all 100 characters
 
-    const QString open = QStringLiteral("set cdaudio door open");
-    const QString closed = QStringLiteral("set cdaudio door closed ");
+    const QString open = QString::fromLatin1(texts::kOpenTray);
+    const QString closed = QString::fromLatin1(texts::kCloseTray);
 
     QTest::newRow("open, empty reply") << open << quintptr(0) << true << QByteArray() << mci::Success
                                        << replyBuffer("");
@@ -90,9 +91,8 @@ void tst_SendMciCommand::commandWithNulIsNotSent()
     // The platform would stop reading at the NUL and open the tray.
     MciRecorder platform;
 
-    const QString result = SendMciCommand(QStringLiteral("set cdaudio door open") + QChar(u'\0')
-                                              + QStringLiteral(" and more"),
-                                          0);
+    const QString result =
+        SendMciCommand(QString::fromLatin1(texts::kOpenTray) + QChar(u'\0') + QStringLiteral(" and more"), 0);
 
     QVERIFY(platform.calls.isEmpty());
     QCOMPARE(result, QString(100, QLatin1Char(' ')));

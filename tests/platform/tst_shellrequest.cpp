@@ -1,4 +1,5 @@
 #include "shellrequest.h"
+#include "usertexts.h"
 
 #include <QDir>
 #include <QTest>
@@ -22,11 +23,11 @@ void tst_ShellRequest::argumentsInTheShellsOrder_data()
     QTest::addColumn<QByteArray>("file");       // the target, narrowed
     QTest::addColumn<QByteArray>("directory");  // the folder, narrowed, platform separators
 
-    QTest::newRow("website") << quintptr(0x10203) << QStringLiteral("https://www.vantelix.example/")
-                             << QStringLiteral("/opt/vantelix/bin") << QByteArray("https://www.vantelix.example/")
+    QTest::newRow("website") << quintptr(0x10203) << texts::kWebsite << QStringLiteral("/opt/vantelix/bin")
+                             << texts::kWebsite.toLatin1()
                              << QDir::toNativeSeparators(QStringLiteral("/opt/vantelix/bin")).toLocal8Bit();
-    QTest::newRow("mail link") << quintptr(42) << QStringLiteral("mailto:dana@vantelix.example")
-                               << QStringLiteral("/usr/bin") << QByteArray("mailto:dana@vantelix.example")
+    QTest::newRow("mail link") << quintptr(42) << texts::kMailLink << QStringLiteral("/usr/bin")
+                               << texts::kMailLink.toLatin1()
                                << QDir::toNativeSeparators(QStringLiteral("/usr/bin")).toLocal8Bit();
     QTest::newRow("no owner, folder with a space") << quintptr(0) << QStringLiteral("https://a.example/")
                                                    << QStringLiteral("/home/dana/My Programs")
@@ -62,10 +63,8 @@ void tst_ShellRequest::targetAsDesktopUrl_data()
     QTest::addColumn<QString>("scheme");  // decides which program the desktop picks
     QTest::addColumn<QString>("written"); // the URL as handed on
 
-    QTest::newRow("website") << QStringLiteral("https://www.vantelix.example/") << true << QStringLiteral("https")
-                             << QStringLiteral("https://www.vantelix.example/");
-    QTest::newRow("mail link") << QStringLiteral("mailto:dana@vantelix.example") << true << QStringLiteral("mailto")
-                               << QStringLiteral("mailto:dana@vantelix.example");
+    QTest::newRow("website") << texts::kWebsite << true << QStringLiteral("https") << texts::kWebsite;
+    QTest::newRow("mail link") << texts::kMailLink << true << QStringLiteral("mailto") << texts::kMailLink;
     QTest::newRow("broken address stays broken") << QStringLiteral("https://www.vantelix .example/") << false
                                                  << QStringLiteral("https") << QString();
 }

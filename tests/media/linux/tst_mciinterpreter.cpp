@@ -30,6 +30,9 @@ struct FakeCdTray final : CdTray
     }
 };
 
+// The longest command accepted.
+constexpr qsizetype kLongestCommand = 255;
+
 const QStringList kNoMove;
 const QStringList kOpen{QStringLiteral("open")};
 const QStringList kClose{QStringLiteral("close")};
@@ -50,7 +53,6 @@ class tst_MciInterpreter : public QObject
 private slots:
     void commands_data();
     void commands();
-    void theSequencesOwnStringsMoveTheTray();
     void embeddedNulEndsNoWord();
     void trayStatusIsReturned_data();
     void trayStatusIsReturned();
@@ -64,8 +66,8 @@ void tst_MciInterpreter::commands_data()
     QTest::addColumn<unsigned>("status");    // what the call returns
     QTest::addColumn<QStringList>("moves");  // what the tray was asked to do
 
-    QTest::newRow("open") << QByteArray("set cdaudio door open") << mci::Success << kOpen;
-    QTest::newRow("closed, trailing blank") << QByteArray("set cdaudio door closed ") << mci::Success << kClose;
+    QTest::newRow("the sequence's open") << texts::kOpenTray << mci::Success << kOpen;
+    QTest::newRow("the sequence's close, trailing blank") << texts::kCloseTray << mci::Success << kClose;
     QTest::newRow("closed") << QByteArray("set cdaudio door closed") << mci::Success << kClose;
     QTest::newRow("upper case") << QByteArray("SET CDAUDIO DOOR OPEN") << mci::Success << kOpen;
     QTest::newRow("mixed case") << QByteArray("Set CdAudio dOOr Closed") << mci::Success << kClose;
@@ -74,12 +76,12 @@ void tst_MciInterpreter::commands_data()
     QTest::newRow("tabs") << QByteArray("\tset\tcdaudio\tdoor\tclosed\t") << mci::Success << kClose;
     QTest::newRow("blanks and tabs mixed") << QByteArray(" \t set \t cdaudio\t \tdoor \topen\t ") << mci::Success
                                            << kOpen;
-    QTest::newRow("padded to the limit") << padded("set cdaudio door open", kMaxMciCommandLength) << mci::Success
+    QTest::newRow("padded to the limit") << padded("set cdaudio door open", kLongestCommand) << mci::Success
                                          << kOpen;
 
     QTest::newRow("empty") << QByteArray("") << mci::MissingCommandString << kNoMove;
     QTest::newRow("blanks only") << QByteArray("  \t  ") << mci::MissingCommandString << kNoMove;
-    QTest::newRow("over-long") << padded("set cdaudio door open", kMaxMciCommandLength + 1) << mci::OutOfRange
+    QTest::newRow("over-long") << padded("set cdaudio door open", kLongestCommand + 1) << mci::OutOfRange
                                << kNoMove;
     QTest::newRow("far too long") << QByteArray(4096, 'x') << mci::OutOfRange << kNoMove;
     QTest::newRow("door without state") << QByteArray("set cdaudio door") << mci::MissingParameter << kNoMove;
@@ -122,14 +124,6 @@ void tst_MciInterpreter::commands()
     QCOMPARE(reply[1], 'x');
 }
 
-void tst_MciInterpreter::theSequencesOwnStringsMoveTheTray()
-{
-    const QByteArray open = texts::kOpenTray;
-    const QByteArray close = texts::kCloseTray;
-    QCOMPARE(parseMciCommand({open.constData(), std::size_t(open.size())}).action, MciCommand::Action::OpenDoor);
-    QCOMPARE(parseMciCommand({close.constData(), std::size_t(close.size())}).action, MciCommand::Action::CloseDoor);
-}
-
 void tst_MciInterpreter::embeddedNulEndsNoWord()
 {
     // Given its length, a NUL is an ordinary byte of the word it sits in.
@@ -145,10 +139,10 @@ void tst_MciInterpreter::trayStatusIsReturned_data()
     QTest::addColumn<QByteArray>("command");
     QTest::addColumn<unsigned>("trayStatus"); // what the drive reported
 
-    QTest::newRow("open, no drive") << QByteArray("set cdaudio door open") << mci::DeviceNotInstalled;
-    QTest::newRow("open, not motorised") << QByteArray("set cdaudio door open") << mci::UnsupportedFunction;
-    QTest::newRow("close, busy") << QByteArray("set cdaudio door closed ") << mci::Hardware;
-    QTest::newRow("close, not ready") << QByteArray("set cdaudio door closed ") << mci::DeviceNotReady;
+    QTest::newRow("open, no drive") << texts::kOpenTray << mci::DeviceNotInstalled;
+    QTest::newRow("open, not motorised") << texts::kOpenTray << mci::UnsupportedFunction;
+    QTest::newRow("close, busy") << texts::kCloseTray << mci::Hardware;
+    QTest::newRow("close, not ready") << texts::kCloseTray << mci::DeviceNotReady;
 }
 
 void tst_MciInterpreter::trayStatusIsReturned()

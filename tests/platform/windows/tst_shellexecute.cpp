@@ -5,6 +5,7 @@
 #include "frmabout.h"
 #include "shellexecute_win.h"
 #include "shellrequest.h"
+#include "usertexts.h"
 
 #include <QLabel>
 #include <QTest>
@@ -57,8 +58,8 @@ void tst_ShellExecute::clickedLinkReachesTheShell_data()
     QTest::addColumn<QString>("link");   // the label clicked
     QTest::addColumn<QByteArray>("file"); // the target as the shell gets it
 
-    QTest::newRow("website") << "Label5" << QByteArray("https://www.vantelix.example/");
-    QTest::newRow("e-mail") << "Label4" << QByteArray("mailto:dana@vantelix.example");
+    QTest::newRow("website") << "Label5" << texts::kWebsite.toLatin1();
+    QTest::newRow("e-mail") << "Label4" << texts::kMailLink.toLatin1();
 }
 
 void tst_ShellExecute::clickedLinkReachesTheShell()
@@ -98,8 +99,7 @@ void tst_ShellExecute::shellOpensTheWebsite()
     // answers for the request it took. A wide call or an unknown operation
     // would come back as an error code (at most 32).
     const platform::ShellOpenRequest request =
-        platform::makeShellOpenRequest(0, QStringLiteral("https://www.vantelix.example/"),
-                                       QCoreApplication::applicationDirPath());
+        platform::makeShellOpenRequest(0, texts::kWebsite, QCoreApplication::applicationDirPath());
     const auto answer = reinterpret_cast<INT_PTR>(platform::shellExecute(request));
     QVERIFY2(answer > 32, qPrintable(QString::number(answer)));
 }
