@@ -6,8 +6,8 @@
 #
 # The ICON statement of rc and windres would number the images itself from 1,
 # so the images and the group directory are written out here instead. The
-# group entry is the .ico directory entry with the image's resource id in
-# place of its file offset.
+# group is the .ico header and directory with each image's 32-bit file offset
+# replaced by its 16-bit resource id.
 function(vantelix_icon_resources out_var)
     cmake_parse_arguments(PARSE_ARGV 1 arg "" "ICON;GROUP_ID;FIRST_IMAGE_ID" "")
     if(NOT EXISTS "${arg_ICON}")
@@ -42,26 +42,13 @@ function(vantelix_icon_resources out_var)
             message(FATAL_ERROR "${arg_ICON}: image ${index} lies outside the file")
         endif()
 
-        # Width, height, colour count, reserved: one byte each, as in the file.
+        # Width, height, colour count, reserved, planes, bit count and size as
+        # in the file (our own generator fills in planes and bit count), then
+        # the id.
         math(EXPR byte_entry "2 * ${entry}")
-        string(SUBSTRING "${hex}" ${byte_entry} 8 sizes_and_colours)
-        # Some writers leave planes and bit count 0; the group needs them.
-        _vantelix_ico_uint("${hex}" ${entry}+4 2 planes)
-        _vantelix_ico_uint("${hex}" ${entry}+6 2 bits)
-        if(planes EQUAL 0)
-            set(planes 1)
-        endif()
-        if(bits EQUAL 0)
-            _vantelix_ico_uint("${hex}" ${offset} 4 header_size)
-            if(header_size EQUAL 40)
-                _vantelix_ico_uint("${hex}" ${offset}+14 2 bits)
-            endif()
-        endif()
-        _vantelix_hex_le(planes_hex ${planes} 2)
-        _vantelix_hex_le(bits_hex ${bits} 2)
-        _vantelix_hex_le(size_hex ${size} 4)
+        string(SUBSTRING "${hex}" ${byte_entry} 24 entry_digits)
         _vantelix_hex_le(id_hex ${id} 2)
-        string(APPEND group_digits "${sizes_and_colours}${planes_hex}${bits_hex}${size_hex}${id_hex}")
+        string(APPEND group_digits "${entry_digits}${id_hex}")
 
         math(EXPR byte_offset "2 * ${offset}")
         math(EXPR byte_size "2 * ${size}")
