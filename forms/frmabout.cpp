@@ -6,6 +6,7 @@
 #include "assetnames.h"
 #include "desktopscale.h"
 #include "eventhandler.h"
+#include "fixedframe.h"
 #include "readablecolour.h"
 #include "shellopen.h"
 
@@ -19,12 +20,7 @@ FrmAbout::FrmAbout(QWidget *owner)
     DesktopScale scale(this);
     scale.applyTo(this);
 
-    // Fixed dialog frame: a title bar with the system menu and a close box,
-    // no minimise or maximise box. As a dialog with an owner it gets no
-    // taskbar button of its own.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
-    setFixedSize(size());
+    useFixedFrame(this, Qt::Dialog);
     setWindowIcon(QIcon(assets::aboutIcon()));
     scale.showPicture(ui->picIcon, QPixmap(assets::aboutPicture()));
 
@@ -133,6 +129,7 @@ void FrmAbout::openLink(const QString &target)
     platform::shellOpen(owner, target, workingFolder);
 }
 
+// The link under the pointer is underlined first, then the other cleared.
 void FrmAbout::Label4_MouseMove()
 {
     ui->Label4->setUnderlined(true);

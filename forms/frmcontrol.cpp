@@ -5,6 +5,7 @@
 #include "assetnames.h"
 #include "desktopscale.h"
 #include "eventhandler.h"
+#include "fixedframe.h"
 #include "frmabout.h"
 #include "frmtoobig.h"
 #include "imagelist.h"
@@ -60,11 +61,7 @@ FrmControl::FrmControl(QWidget *parent)
     imlPenis->setObjectName(QStringLiteral("imlPenis"));
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
-    // Fixed single frame: a title bar with the system menu and a close box,
-    // no minimise or maximise box.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
-    setFixedSize(size());
+    useFixedFrame(this, Qt::Window);
     setWindowIcon(QIcon(assets::applicationIcon()));
 
     connectHandler(ui->sldCurrent, &ScrollSlider::scrolled, this, &FrmControl::sldCurrent_Scroll);

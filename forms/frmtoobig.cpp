@@ -4,6 +4,7 @@
 #include "assetnames.h"
 #include "desktopscale.h"
 #include "eventhandler.h"
+#include "fixedframe.h"
 
 #include <QKeyEvent>
 
@@ -15,12 +16,7 @@ FrmTooBig::FrmTooBig(QWidget *owner)
     DesktopScale scale(this);
     scale.applyTo(this);
 
-    // Fixed dialog frame: a title bar with the system menu and a close box,
-    // no minimise or maximise box. As a dialog with an owner it gets no
-    // taskbar button of its own, and no icon of its own either.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
-    setFixedSize(size());
+    useFixedFrame(this, Qt::Dialog); // and no icon of its own
 
     scale.showPicture(ui->Image1, QPixmap(assets::previewPicture()));
     ui->cmdClose->setFocus();
