@@ -43,7 +43,9 @@ void MessageBoxDriver::look()
 
 void MessageBoxDriver::answer(QMessageBox *box)
 {
-    const QMessageBox::StandardButton choice = answers.isEmpty() ? QMessageBox::NoButton : answers.takeFirst();
+    const QMessageBox::StandardButton choice = chooser           ? chooser(*box)
+                                               : answers.isEmpty() ? QMessageBox::NoButton
+                                                                   : answers.takeFirst();
     if (choice == QMessageBox::NoButton)
         QTest::keyClick(box, Qt::Key_Return);
     else if (choice == QMessageBox::Escape)

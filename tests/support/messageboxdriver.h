@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 // Answers the message boxes an action opens, as a user would, and notes what
 // each one showed. Answers are taken in order: a button is clicked, NoButton
 // presses Enter and QMessageBox::Escape presses Escape.
@@ -29,6 +31,9 @@ public:
     explicit MessageBoxDriver(QObject *parent = nullptr);
 
     QList<QMessageBox::StandardButton> answers;
+    // When set, picks each answer from the box itself instead of the list,
+    // for a user whose answers cannot be known in advance.
+    std::function<QMessageBox::StandardButton(const QMessageBox &)> chooser;
     // How long each box stays open before it is answered.
     int thinkingTimeMs = 0;
     QList<Shown> shown;
