@@ -1,79 +1,39 @@
 #pragma once
 
-#include "useraction.h"
-
-#include <QPoint>
-#include <QRect>
+#include <QMessageBox>
 #include <QRandomGenerator>
+#include <QString>
 
 #include <functional>
-#include <vector>
 
-class QMessageBox;
-class QSlider;
 class QWidget;
 
-// A user who does anything at all: keys, clicks on controls and on empty
-// places, drags of slider thumbs, the wheel, the close box. Every event goes
-// through the window system to the window given, as real input does; only
-// the window the user can reach is given, except for deliberate input to a
-// blocked window, which the window system must throw away.
+// A user who does anything at all to the window in front: keys, access
+// keys, clicks on any control or anywhere, drags of slider thumbs, pointer
+// moves, the close box. Every event goes to the window as the window system
+// hands it over, so a window that is blocked or disabled takes none.
 class RandomUser
 {
 public:
     enum class Hands { KeyboardAndMouse, KeyboardOnly, MouseOnly };
 
     RandomUser(quint32 seed, Hands hands);
-    void reseed(quint32 seed);
-    quint32 seedForAnother();
 
-    // Run between the moves of a drag, so that every step of it is checked.
-    std::function<void()> betweenMoves;
+    void reseed(quint32 seed) { m_random.seed(seed); }
+    quint32 draw() { return m_random.generate(); }
 
-    UserAction onMainWindow(QWidget &window);
-    // The bar fills: single events only, none of which may do anything.
-    UserAction onDisabledMainWindow(QWidget &window);
-    // trayConfirmable: false once a run has had its share of fills; the tray
-    // box is then only cancelled.
-    UserAction onMessageBox(QMessageBox &box, bool trayConfirmable);
-    UserAction onPreview(QWidget &window);
-    UserAction onAbout(QWidget &window);
-    // Input for the main window while a modal window blocks it.
-    UserAction onBlockedWindow(QWidget &window);
-
-    // Ends a run: the close box of a modal window, Exit on the main window.
-    static UserAction closeBox(QWidget &window, UserAction::Outcome outcome);
-    static UserAction clickControl(QWidget &window, QWidget &control, UserAction::Outcome outcome);
+    // Does one thing to the window, saying what through `announce` first.
+    // Returns how long the next event must wait.
+    int act(QWidget &window, const std::function<void(const QString &)> &announce);
+    // How a message box is answered, in MessageBoxDriver's terms: Enter,
+    // Escape or a click on one of its buttons. The request to insert is
+    // refused once the run has had its share of fills.
+    QMessageBox::StandardButton answer(const QMessageBox &box, bool mayFill);
 
 private:
-    enum class Input { Keyboard, Mouse };
-    struct Choice
-    {
-        int weight;
-        Input input;
-        std::function<UserAction()> make;
-    };
-
-    UserAction choose(const std::vector<Choice> &choices);
-    int below(int bound);
+    int below(qsizetype bound) { return bound > 0 ? int(m_random.bounded(int(bound))) : 0; }
     QPoint pointIn(const QRect &area);
-    QWidget *anyControl(QWidget &window, bool fewerExits);
-    QWidget *anyButton(QWidget &window);
-
-    UserAction key(QWidget &window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    UserAction navigationKey(QWidget &window);
-    QChar anyLetter(const QString &letters);
-    UserAction accessKey(QWidget &window, QChar letter);
-    UserAction click(QWidget &window, QPoint at, Qt::MouseButton button = Qt::LeftButton);
-    UserAction clickSomewhereOn(QWidget &window, QWidget &control, Qt::MouseButton button = Qt::LeftButton);
-    UserAction moveTo(QWidget &window, QPoint at);
-    UserAction wheel(QWidget &window, QPoint at);
-    UserAction drag(QWidget &window, QSlider &slider);
-
-    UserAction mainKey(QWidget &window);
-    UserAction mainClick(QWidget &window, QPoint at);
-    UserAction boxKey(QMessageBox &box, int key);
-    UserAction boxClick(QMessageBox &box, QPoint at);
+    QWidget *anyControl(QWidget &window);
 
     QRandomGenerator m_random;
     Hands m_hands;
