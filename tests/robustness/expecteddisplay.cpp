@@ -16,11 +16,6 @@ namespace {
 // inch above, at 15 twips to the pixel: here in pixels, for 3 to 14 inches.
 constexpr int kPictureWidths[] = {22, 33, 43, 54, 65, 75, 86, 97, 107, 118, 129, 139};
 
-QString caption(int inches)
-{
-    return QString::number(inches) + QLatin1Char('"');
-}
-
 QString advice(int current, int desired)
 {
     // The desired size has the last word, then a current size past belief,
@@ -39,22 +34,28 @@ QString advice(int current, int desired)
     return byChange[desired - current + 3];
 }
 
-QString compare(const char *what, const QString &shown, const QString &expected)
+QString compareText(const QWidget &window, const char *label, const QString &expected)
 {
-    return shown == expected ? QString() : QStringLiteral("%1 shows \"%2\", expected \"%3\"\n").arg(QLatin1String(what), shown, expected);
+    const QString shown = control<QLabel>(&window, label)->text();
+    if (shown == expected)
+        return {};
+    return QStringLiteral("%1 shows \"%2\", expected \"%3\"\n").arg(QLatin1String(label), shown, expected);
 }
 
-QString comparePicture(const QLabel &image, const QRect &place, int inches, const QImage &tint)
+QString comparePicture(const QWidget &window, const char *name, const QRect &place, int inches, const QImage &tint)
 {
+    const QLabel &image = *control<QLabel>(&window, name);
     QString found;
-    const int width = kPictureWidths[inches - 3];
-    if (image.width() != width)
-        found += QStringLiteral("%1 is %2 px wide for %3 inches, expected %4\n").arg(image.objectName()).arg(image.width()).arg(inches).arg(width);
+    if (image.width() != kPictureWidths[inches - 3])
+        found += QStringLiteral("%1 is %2 px wide for %3 inches\n")
+                     .arg(QLatin1String(name))
+                     .arg(image.width())
+                     .arg(inches);
     if (image.pos() != place.topLeft() || image.height() != place.height())
-        found += QStringLiteral("%1 moved or changed its height\n").arg(image.objectName());
+        found += QStringLiteral("%1 moved or changed its height\n").arg(QLatin1String(name));
     const QImage shown = image.pixmap().toImage();
     if (shown != tint.convertToFormat(shown.format()))
-        found += QStringLiteral("%1 shows the wrong tint picture\n").arg(image.objectName());
+        found += QStringLiteral("%1 shows the wrong tint picture\n").arg(QLatin1String(name));
     return found;
 }
 
@@ -76,15 +77,15 @@ QString ExpectedDisplay::mismatches() const
     const int beforeTint = control<QSlider>(&m_window, "sldCol1")->value();
     const int afterTint = control<QSlider>(&m_window, "sldCol2")->value();
 
-    QString found = compare("lblCurrent", control<QLabel>(&m_window, "lblCurrent")->text(), caption(current))
-                    + compare("lblDesired", control<QLabel>(&m_window, "lblDesired")->text(), caption(desired))
-                    + compare("lblRec", control<QLabel>(&m_window, "lblRec")->text(), advice(current, desired))
-                    + comparePicture(*control<QLabel>(&m_window, "Image1"), m_beforePlace, current, m_tints.at(beforeTint))
-                    + comparePicture(*control<QLabel>(&m_window, "Image2"), m_afterPlace, desired, m_tints.at(afterTint));
+    QString found = compareText(m_window, "lblCurrent", QString::number(current) + QLatin1Char('"'))
+                    + compareText(m_window, "lblDesired", QString::number(desired) + QLatin1Char('"'))
+                    + compareText(m_window, "lblRec", advice(current, desired))
+                    + comparePicture(m_window, "Image1", m_beforePlace, current, m_tints.at(beforeTint))
+                    + comparePicture(m_window, "Image2", m_afterPlace, desired, m_tints.at(afterTint));
     // Only the largest desired size offers a preview.
     if (control<QPushButton>(&m_window, "cmdPreview")->isVisibleTo(&m_window) != (desired == 14))
-        found += QStringLiteral("cmdPreview is %1 for %2 inches\n").arg(desired == 14 ? QStringLiteral("hidden") : QStringLiteral("shown")).arg(desired);
-    if (!found.isEmpty())
-        found.prepend(QStringLiteral("sliders %1 %2 %3 %4:\n").arg(current).arg(desired).arg(beforeTint).arg(afterTint));
-    return found;
+        found += QStringLiteral("cmdPreview is wrongly shown or hidden\n");
+    if (found.isEmpty())
+        return found;
+    return QStringLiteral("sliders %1 %2 %3 %4:\n").arg(current).arg(desired).arg(beforeTint).arg(afterTint) + found;
 }

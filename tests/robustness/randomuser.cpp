@@ -23,9 +23,7 @@ constexpr int kAccessKeyPauseMs = 150;
 
 QString nameOf(const QObject *object)
 {
-    if (!object)
-        return QStringLiteral("nothing");
-    return object->objectName().isEmpty() ? QLatin1String(object->metaObject()->className()) : object->objectName();
+    return object ? object->objectName() : QStringLiteral("nothing");
 }
 
 QString pointText(QPoint at)
@@ -99,7 +97,8 @@ int RandomUser::act(QWidget &window, const std::function<void(const QString &)> 
     case Drag:
         if (!sliders.isEmpty()) {
             QSlider &slider = *sliders.at(below(sliders.size()));
-            const QPoint from = slider.mapTo(&window, windowtesting::sliderPart(&slider, QStyle::SC_SliderHandle).center());
+            const QRect thumb = windowtesting::sliderPart(&slider, QStyle::SC_SliderHandle);
+            const QPoint from = slider.mapTo(&window, thumb.center());
             // Anywhere along the slider, now and then well past one of its ends.
             const QRect reach = shownArea(window, slider).adjusted(-60, -60, 60, 60) & window.rect();
             const QPoint to = pointIn(below(3) == 0 ? reach : shownArea(window, slider));

@@ -2,7 +2,6 @@
 
 #include "frmcontrol.h"
 #include "linkrecorder.h"
-#include "usertexts.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -11,23 +10,10 @@
 #include <QWindow>
 
 namespace {
-
 constexpr int kFailureStatus = 99;
-// While the bar fills a few events are enough: none may do anything.
-constexpr int kFillingPauseMs = 20;
+constexpr int kFillingPauseMs = 20; // while the bar fills a few events are enough: none may do anything
 constexpr int kFillLimitMs = 10000;
 constexpr int kQuietLimitMs = 15000;
-constexpr qsizetype kJournalLength = 30;
-
-QString wayOf(const QMessageBox &box, QMessageBox::StandardButton way)
-{
-    if (way == QMessageBox::NoButton)
-        return QStringLiteral("Enter");
-    if (way == QMessageBox::Escape)
-        return QStringLiteral("Escape");
-    return QStringLiteral("a click on ") + box.button(way)->text();
-}
-
 } // namespace
 
 RobustnessRun::RobustnessRun(const Plan &plan)
@@ -52,8 +38,7 @@ QString RobustnessRun::run()
 {
     m_links = std::make_unique<LinkRecorder>([this](const QUrl &url) { linkOpened(url); });
     m_watchdog.start(1000);
-    bool done = false;
-    while (!done && m_failure.isEmpty()) {
+    for (bool done = false; !done && m_failure.isEmpty(); done = m_windingDown) {
         m_window = std::make_unique<FrmControl>();
         m_display = std::make_unique<ExpectedDisplay>(*m_window);
         ++m_counts[QStringLiteral("main windows")];
@@ -65,14 +50,12 @@ QString RobustnessRun::run()
             const int status = QApplication::exec();
             m_stepTimer.stop();
             note(QStringLiteral("the application ends with status %1").arg(status));
-            if (status != 0)
-                fail(QStringLiteral("the application ended with status %1").arg(status));
-            if (successBoxes() != m_fills)
-                fail(QStringLiteral("the application ended during a fill"));
+            if (status != 0 || successBoxes() != m_fills)
+                fail(QStringLiteral("the application ended with status %1 after %2 fills and %3 success boxes")
+                         .arg(status).arg(m_fills).arg(successBoxes()));
         }
         m_display.reset();
         m_window.reset();
-        done = m_windingDown;
     }
     m_watchdog.stop();
     m_links.reset();
@@ -81,7 +64,8 @@ QString RobustnessRun::run()
 
 QString RobustnessRun::summary() const
 {
-    QStringList parts{QStringLiteral("%1 events, %2 fills, %3 success boxes").arg(m_events).arg(m_fills).arg(successBoxes())};
+    QStringList parts{
+        QStringLiteral("%1 events, %2 fills, %3 success boxes").arg(m_events).arg(m_fills).arg(successBoxes())};
     for (auto count = m_counts.cbegin(); count != m_counts.cend(); ++count)
         parts << QStringLiteral("%1 %2").arg(count.value()).arg(count.key());
     return parts.join(QStringLiteral(", "));
@@ -89,18 +73,15 @@ QString RobustnessRun::summary() const
 
 void RobustnessRun::step()
 {
-    if (!m_failure.isEmpty() || !m_window)
-        return;
     // The last event is still under way, unless it opened the window whose
-    // loop this is.
+    // loop this is. A message box is the driver's to answer.
     int open = 0;
-    if (!settled(&open) || (!m_running.isEmpty() && open <= m_running.constLast())) {
-        m_stepTimer.start(1);
-        return;
-    }
     QWidget *top = QApplication::activeModalWidget();
-    if (qobject_cast<QMessageBox *>(top)) {
-        m_stepTimer.start(1); // the driver answers it
+    if (!m_failure.isEmpty())
+        return;
+    const bool underWay = !settled(&open) || (!m_running.isEmpty() && open <= m_running.constLast());
+    if (underWay || qobject_cast<QMessageBox *>(top)) {
+        m_stepTimer.start(1);
         return;
     }
     if (!top)
@@ -123,30 +104,12 @@ void RobustnessRun::step()
         perform(*top, filling);
 }
 
-bool RobustnessRun::settled(int *openModals) const
-{
-    int open = 0;
-    const QList<QWidget *> windows = QApplication::topLevelWidgets();
-    for (const QWidget *window : windows) {
-        // A dialog that has closed is gone once its exec() has returned;
-        // until then the handler that opened it has not gone on.
-        if (qobject_cast<const QDialog *>(window) && !window->isVisible())
-            return false;
-        open += window->isVisible() && window->isModal();
-    }
-    if (openModals)
-        *openModals = open;
-    return true;
-}
-
 void RobustnessRun::perform(QWidget &top, bool filling)
 {
-    const auto announce = [&](const QString &description) {
-        const QString what = top.objectName() + QStringLiteral(": ") + description;
-        if (filling)
-            note(QStringLiteral("       while the bar fills, ") + what);
-        else
-            note(QStringLiteral("event %1: %2").arg(++m_events, 5).arg(what));
+    const auto announce = [&](const QString &what) {
+        const QString where = top.objectName() + QStringLiteral(": ") + what;
+        note(filling ? QStringLiteral("       while the bar fills, ") + where
+                     : QStringLiteral("event %1: %2").arg(++m_events, 5).arg(where));
         ++m_counts[filling ? QStringLiteral("events while filling") : QStringLiteral("events on ") + top.objectName()];
         m_sinceEvent.restart();
     };
@@ -176,21 +139,34 @@ void RobustnessRun::perform(QWidget &top, bool filling)
     check();
 }
 
+bool RobustnessRun::settled(int *openModals) const
+{
+    int open = 0;
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (const QWidget *window : windows) {
+        // A dialog that has closed is gone once its exec() has returned;
+        // until then the handler that opened it has not gone on.
+        if (qobject_cast<const QDialog *>(window) && !window->isVisible())
+            return false;
+        open += window->isVisible() && window->isModal();
+    }
+    if (openModals)
+        *openModals = open;
+    return true;
+}
+
 void RobustnessRun::check()
 {
     if (!m_failure.isEmpty() || !m_window)
         return;
-    if (const QString wrong = m_display->mismatches(); !wrong.isEmpty()) {
-        fail(QStringLiteral("the display disagrees with the sliders, ") + wrong.trimmed());
-        return;
-    }
-    const int successes = successBoxes();
     int open = 0;
-    if (successes > m_fills)
-        fail(QStringLiteral("%1 success boxes for %2 fills").arg(successes).arg(m_fills));
+    if (const QString wrong = m_display->mismatches(); !wrong.isEmpty())
+        fail(QStringLiteral("the display disagrees with the sliders, ") + wrong.trimmed());
+    else if (successBoxes() > m_fills)
+        fail(QStringLiteral("%1 success boxes for %2 fills").arg(successBoxes()).arg(m_fills));
     else if (m_window->isEnabled())
         return;
-    else if (settled(&open) && open == 0 && successes == m_fills)
+    else if (settled(&open) && open == 0 && successBoxes() == m_fills)
         fail(QStringLiteral("the main window is disabled with no fill under way"));
     else if (m_fillTime.isValid() && m_fillTime.elapsed() > kFillLimitMs)
         fail(QStringLiteral("the main window has been disabled for %1 ms").arg(m_fillTime.elapsed()));
@@ -211,16 +187,19 @@ void RobustnessRun::trayCommand(const QByteArray &command)
 void RobustnessRun::linkOpened(const QUrl &url)
 {
     ++m_counts[QStringLiteral("links opened")];
-    note(QStringLiteral("       the desktop is asked to open %1").arg(url.toString()));
+    note(QStringLiteral("       the desktop is asked to open ") + url.toString());
     if (url != QUrl(texts::kMailLink) && url != QUrl(texts::kWebsite))
-        fail(QStringLiteral("the desktop was asked to open %1").arg(url.toString()));
+        fail(QStringLiteral("the desktop was asked to open ") + url.toString());
 }
 
 QMessageBox::StandardButton RobustnessRun::answer(const QMessageBox &box)
 {
     const QMessageBox::StandardButton way = m_user.answer(box, m_fills < m_plan.fills);
     ++m_counts[QStringLiteral("message boxes")];
-    note(QStringLiteral("       the box \"%1\" is answered by %2").arg(box.text(), wayOf(box, way)));
+    note(QStringLiteral("       the box \"%1\" is answered by %2")
+             .arg(box.text(), way == QMessageBox::NoButton ? QStringLiteral("Enter")
+                              : way == QMessageBox::Escape ? QStringLiteral("Escape")
+                                                           : QStringLiteral("a click on ") + box.button(way)->text()));
     return way;
 }
 
@@ -228,23 +207,14 @@ void RobustnessRun::watch()
 {
     // Also while no event comes: a fill that never ends.
     check();
-    if (m_sinceEvent.isValid() && m_sinceEvent.elapsed() > kQuietLimitMs) {
-        const QWidget *top = QApplication::activeModalWidget();
-        fail(QStringLiteral("no event for %1 ms; in front: %2")
-                 .arg(m_sinceEvent.elapsed())
-                 .arg(top ? top->objectName() + QLatin1Char(' ') + top->windowTitle() : QStringLiteral("the main window")));
-    }
-}
-
-int RobustnessRun::successBoxes() const
-{
-    return int(m_boxes.texts().count(texts::kSuccess));
+    if (m_sinceEvent.isValid() && m_sinceEvent.elapsed() > kQuietLimitMs)
+        fail(QStringLiteral("no event for %1 ms").arg(m_sinceEvent.elapsed()));
 }
 
 void RobustnessRun::note(const QString &what)
 {
     m_journal.append(what);
-    if (m_journal.size() > kJournalLength)
+    if (m_journal.size() > 30)
         m_journal.removeFirst();
 }
 

@@ -4,6 +4,7 @@
 #include "mcirecorder.h"
 #include "messageboxdriver.h"
 #include "randomuser.h"
+#include "usertexts.h"
 
 #include <QElapsedTimer>
 #include <QMap>
@@ -19,14 +20,11 @@ class LinkRecorder;
 // Drives the real windows with random input until its events are spent,
 // checking after every event what must hold whatever the user does.
 //
-// Each event is one step, run from a timer on the window in front: the main
-// window, or the Preview or About window over it. A step that opens a modal
-// window returns only once that closes, so the next steps run inside its
-// event loop, as the user's next clicks would. Apply's message boxes are
-// answered by a MessageBoxDriver, at random as well.
-//
-// Exit ends QApplication::exec() for real; the run then carries on with a
-// fresh main window.
+// Each event is one step, run from a timer on the window in front. A step
+// that opens a modal window returns only once that closes, so the next
+// steps run inside its event loop, as the user's next clicks would. Apply's
+// message boxes are answered at random by a MessageBoxDriver. Exit ends
+// QApplication::exec() for real; the run goes on with a fresh main window.
 class RobustnessRun : public QObject
 {
 public:
@@ -48,14 +46,14 @@ public:
 
 private:
     void step();
-    bool settled(int *openModals = nullptr) const;
     void perform(QWidget &top, bool filling);
+    bool settled(int *openModals = nullptr) const;
     void check();
     void trayCommand(const QByteArray &command);
     void linkOpened(const QUrl &url);
     QMessageBox::StandardButton answer(const QMessageBox &box);
     void watch();
-    int successBoxes() const;
+    int successBoxes() const { return int(m_boxes.texts().count(texts::kSuccess)); }
     void note(const QString &what);
     void fail(const QString &what);
 

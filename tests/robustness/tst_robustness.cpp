@@ -21,29 +21,26 @@ private slots:
     void randomUse();
 
 private:
-    static constexpr const char *kSeedVariable = "VANTELIX_ROBUSTNESS_SEED";
-    static constexpr const char *kEventsVariable = "VANTELIX_ROBUSTNESS_EVENTS";
     quint32 m_seed = 0;
-    // About half a minute under the sanitizers on two cores.
-    int m_events = 2000;
+    int m_events = 2000; // about 20 s under the sanitizers on two cores
+    QString m_replay;
 };
 
 void tst_Robustness::initTestCase()
 {
-    const QString seed = qEnvironmentVariable(kSeedVariable).trimmed();
-    bool ok = true;
-    m_seed = seed.isEmpty() ? QRandomGenerator::global()->generate() : seed.toUInt(&ok, 0); // 0x for hexadecimal
-    QVERIFY2(ok, qPrintable(QStringLiteral("%1=%2 is not a 32-bit number").arg(QLatin1String(kSeedVariable), seed)));
-    const QString events = qEnvironmentVariable(kEventsVariable).trimmed();
-    if (!events.isEmpty())
-        m_events = events.toInt(&ok);
-    QVERIFY2(ok && m_events > 0, qPrintable(QStringLiteral("%1=%2 is not a positive number").arg(QLatin1String(kEventsVariable), events)));
-    qInfo().noquote() << QStringLiteral("seed %1 (%2), %3 events; replay: %4=%1 %5=%3 %6")
-                             .arg(m_seed)
-                             .arg(seed.isEmpty() ? QStringLiteral("drawn at random") : QStringLiteral("given"))
-                             .arg(m_events)
-                             .arg(QLatin1String(kSeedVariable), QLatin1String(kEventsVariable),
-                                  QCoreApplication::applicationFilePath());
+    const QString seed = qEnvironmentVariable("VANTELIX_ROBUSTNESS_SEED").trimmed();
+    const QString events = qEnvironmentVariable("VANTELIX_ROBUSTNESS_EVENTS").trimmed();
+    bool seedOk = true, eventsOk = true;
+    m_seed = seed.isEmpty() ? QRandomGenerator::global()->generate() : seed.toUInt(&seedOk, 0); // 0x: hexadecimal
+    m_events = events.isEmpty() ? m_events : events.toInt(&eventsOk);
+    QVERIFY2(seedOk, "VANTELIX_ROBUSTNESS_SEED is not a 32-bit number");
+    QVERIFY2(eventsOk && m_events > 0, "VANTELIX_ROBUSTNESS_EVENTS is not a positive number");
+    m_replay = QStringLiteral("VANTELIX_ROBUSTNESS_SEED=%1 VANTELIX_ROBUSTNESS_EVENTS=%2 %3")
+                   .arg(m_seed)
+                   .arg(m_events)
+                   .arg(QCoreApplication::applicationFilePath());
+    const QString origin = seed.isEmpty() ? QStringLiteral("drawn at random") : QStringLiteral("given");
+    qInfo().noquote() << QStringLiteral("seed %1 (%2); replay: %3").arg(m_seed).arg(origin, m_replay);
 }
 
 void tst_Robustness::init()
@@ -72,15 +69,9 @@ void tst_Robustness::randomUse()
     RobustnessRun::Plan plan;
     plan.seed = m_seed ^ salt;
     plan.events = std::max(1, m_events * share / 100);
-    // A fill takes a second: one for every 500 events keeps the run short.
-    plan.fills = std::max(1, plan.events / 500);
+    plan.fills = std::max(1, plan.events / 500); // a fill takes a second
     plan.hands = hands;
-    plan.replay = QStringLiteral("%1=%2 %3=%4 %5 \"randomUse:%6\"")
-                      .arg(QLatin1String(kSeedVariable))
-                      .arg(m_seed)
-                      .arg(QLatin1String(kEventsVariable))
-                      .arg(m_events)
-                      .arg(QCoreApplication::applicationFilePath(), QLatin1String(QTest::currentDataTag()));
+    plan.replay = m_replay + QStringLiteral(" \"randomUse:%1\"").arg(QLatin1String(QTest::currentDataTag()));
 
     RobustnessRun run(plan);
     const QString failure = run.run();
