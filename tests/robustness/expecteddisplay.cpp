@@ -84,7 +84,7 @@ QString ExpectedDisplay::mismatches() const
                     + comparePicture(m_window, "Image2", m_afterPlace, desired, m_tints.at(afterTint));
     // Only the largest desired size offers a preview.
     if (control<QPushButton>(&m_window, "cmdPreview")->isVisibleTo(&m_window) != (desired == 14))
-        found += QStringLiteral("cmdPreview is wrongly shown or hidden\n");
+        found += desired == 14 ? QStringLiteral("cmdPreview is hidden\n") : QStringLiteral("cmdPreview is shown\n");
     if (found.isEmpty())
         return found;
     return QStringLiteral("sliders %1 %2 %3 %4:\n").arg(current).arg(desired).arg(beforeTint).arg(afterTint) + found;

@@ -167,7 +167,7 @@ void RobustnessRun::check()
     else if (m_window->isEnabled())
         return;
     else if (settled(&open) && open == 0 && successBoxes() == m_fills)
-        fail(QStringLiteral("the main window is disabled with no fill under way"));
+        fail(QStringLiteral("the main window stays disabled after the success box of fill %1").arg(m_fills));
     else if (m_fillTime.isValid() && m_fillTime.elapsed() > kFillLimitMs)
         fail(QStringLiteral("the main window has been disabled for %1 ms").arg(m_fillTime.elapsed()));
 }
