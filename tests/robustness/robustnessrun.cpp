@@ -23,16 +23,16 @@ RobustnessRun::RobustnessRun(const Plan &plan)
 {
     m_stepTimer.setSingleShot(true);
     connect(&m_stepTimer, &QTimer::timeout, this, &RobustnessRun::step);
-    connect(&m_watchdog, &QTimer::timeout, this, &RobustnessRun::watch);
+    connect(&m_watchdog, &QTimer::timeout, this, [this] {
+        check(); // also while no event comes: a fill that never ends
+        if (m_sinceEvent.isValid() && m_sinceEvent.elapsed() > kQuietLimitMs)
+            fail(QStringLiteral("no event for %1 ms").arg(m_sinceEvent.elapsed()));
+    });
     m_tray.onCall = [this](const QByteArray &command) { trayCommand(command); };
     m_boxes.chooser = [this](const QMessageBox &box) { return answer(box); };
 }
 
-RobustnessRun::~RobustnessRun()
-{
-    m_tray.onCall = nullptr;
-    m_boxes.chooser = nullptr;
-}
+RobustnessRun::~RobustnessRun() = default;
 
 QString RobustnessRun::run()
 {
@@ -75,11 +75,11 @@ void RobustnessRun::step()
 {
     // The last event is still under way, unless it opened the window whose
     // loop this is. A message box is the driver's to answer.
-    int open = 0;
-    QWidget *top = QApplication::activeModalWidget();
     if (!m_failure.isEmpty())
         return;
-    const bool underWay = !settled(&open) || (!m_running.isEmpty() && open <= m_running.constLast());
+    const int open = openModals();
+    QWidget *top = QApplication::activeModalWidget();
+    const bool underWay = open < 0 || (!m_running.isEmpty() && open <= m_running.constLast());
     if (underWay || qobject_cast<QMessageBox *>(top)) {
         m_stepTimer.start(1);
         return;
@@ -116,9 +116,7 @@ void RobustnessRun::perform(QWidget &top, bool filling)
     // The next event is due while this one may still run: if it opens a
     // modal window, that is where the user goes on.
     m_stepTimer.start(filling ? kFillingPauseMs : 0);
-    int open = 0;
-    settled(&open);
-    m_running.append(open);
+    m_running.append(openModals());
     int pauseMs = 0;
     if (!m_windingDown) {
         pauseMs = (filling ? m_fillingUser : m_user).act(top, announce);
@@ -139,7 +137,7 @@ void RobustnessRun::perform(QWidget &top, bool filling)
     check();
 }
 
-bool RobustnessRun::settled(int *openModals) const
+int RobustnessRun::openModals() const
 {
     int open = 0;
     const QList<QWidget *> windows = QApplication::topLevelWidgets();
@@ -147,26 +145,23 @@ bool RobustnessRun::settled(int *openModals) const
         // A dialog that has closed is gone once its exec() has returned;
         // until then the handler that opened it has not gone on.
         if (qobject_cast<const QDialog *>(window) && !window->isVisible())
-            return false;
+            return -1;
         open += window->isVisible() && window->isModal();
     }
-    if (openModals)
-        *openModals = open;
-    return true;
+    return open;
 }
 
 void RobustnessRun::check()
 {
     if (!m_failure.isEmpty() || !m_window)
         return;
-    int open = 0;
     if (const QString wrong = m_display->mismatches(); !wrong.isEmpty())
         fail(QStringLiteral("the display disagrees with the sliders, ") + wrong.trimmed());
     else if (successBoxes() > m_fills)
         fail(QStringLiteral("%1 success boxes for %2 fills").arg(successBoxes()).arg(m_fills));
     else if (m_window->isEnabled())
         return;
-    else if (settled(&open) && open == 0 && successBoxes() == m_fills)
+    else if (openModals() == 0 && successBoxes() == m_fills)
         fail(QStringLiteral("the main window stays disabled after the success box of fill %1").arg(m_fills));
     else if (m_fillTime.isValid() && m_fillTime.elapsed() > kFillLimitMs)
         fail(QStringLiteral("the main window has been disabled for %1 ms").arg(m_fillTime.elapsed()));
@@ -201,14 +196,6 @@ QMessageBox::StandardButton RobustnessRun::answer(const QMessageBox &box)
                               : way == QMessageBox::Escape ? QStringLiteral("Escape")
                                                            : QStringLiteral("a click on ") + box.button(way)->text()));
     return way;
-}
-
-void RobustnessRun::watch()
-{
-    // Also while no event comes: a fill that never ends.
-    check();
-    if (m_sinceEvent.isValid() && m_sinceEvent.elapsed() > kQuietLimitMs)
-        fail(QStringLiteral("no event for %1 ms").arg(m_sinceEvent.elapsed()));
 }
 
 void RobustnessRun::note(const QString &what)

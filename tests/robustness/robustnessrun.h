@@ -47,12 +47,12 @@ public:
 private:
     void step();
     void perform(QWidget &top, bool filling);
-    bool settled(int *openModals = nullptr) const;
+    // Visible modal windows, or -1 while one that closed is not yet gone.
+    int openModals() const;
     void check();
     void trayCommand(const QByteArray &command);
     void linkOpened(const QUrl &url);
     QMessageBox::StandardButton answer(const QMessageBox &box);
-    void watch();
     int successBoxes() const { return int(m_boxes.texts().count(texts::kSuccess)); }
     void note(const QString &what);
     void fail(const QString &what);
