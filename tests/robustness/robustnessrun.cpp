@@ -159,6 +159,8 @@ void RobustnessRun::check()
         fail(QStringLiteral("the display disagrees with the sliders, ") + wrong.trimmed());
     else if (successBoxes() > m_fills)
         fail(QStringLiteral("%1 success boxes for %2 fills").arg(successBoxes()).arg(m_fills));
+    else if (m_window->isEnabled() && successBoxes() < m_fills)
+        fail(QStringLiteral("fill %1 ended without its success box").arg(m_fills));
     else if (m_window->isEnabled())
         return;
     else if (openModals() == 0 && successBoxes() == m_fills)
