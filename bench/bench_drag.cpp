@@ -3,7 +3,7 @@
 // next one.
 
 #include "frmcontrol.h"
-#include "nulltray.h"
+#include "mcirecorder.h"
 #include "scrollslider.h"
 #include "sliderthumb.h"
 
@@ -41,8 +41,8 @@ protected:
 
 void BM_SliderDrag(benchmark::State &state)
 {
-    NullTray tray;
-    FrmControl window(tray);
+    MciRecorder tray;
+    FrmControl window;
     if (!QTest::qWaitForWindowExposed(&window)) {
         state.SkipWithError("the window was not shown");
         return;

@@ -4,7 +4,7 @@
 // The repaint that follows is not part of it (see bench_drag.cpp).
 
 #include "frmcontrol.h"
-#include "nulltray.h"
+#include "mcirecorder.h"
 #include "scrollslider.h"
 
 #include <QApplication>
@@ -17,8 +17,8 @@ namespace {
 
 void BM_Refresh(benchmark::State &state)
 {
-    NullTray tray;
-    FrmControl window(tray);
+    MciRecorder tray;
+    FrmControl window;
     if (!QTest::qWaitForWindowExposed(&window)) {
         state.SkipWithError("the window was not shown");
         return;

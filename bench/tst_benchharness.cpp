@@ -3,8 +3,7 @@
 
 #include "baselinewindow.h"
 #include "frmcontrol.h"
-#include "modalanswerer.h"
-#include "nulltray.h"
+#include "mcirecorder.h"
 #include "proberun.h"
 #include "procstatus.h"
 #include "sliderthumb.h"
@@ -33,8 +32,6 @@ private slots:
     void parseProbeLine();
     void thumbDragMovesOneSizePerMovement_data();
     void thumbDragMovesOneSizePerMovement();
-    void modalAnswererAnswersInOrder();
-    void eventLoopStopsAtTheDeadline();
     void baselinesHaveTheMainWindowsSize();
 };
 
@@ -145,8 +142,8 @@ void tst_BenchHarness::thumbDragMovesOneSizePerMovement()
     QFETCH(QString, slider);
     QFETCH(QString, caption);
 
-    NullTray tray;
-    FrmControl window(tray);
+    MciRecorder tray;
+    FrmControl window;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto *target = window.findChild<QSlider *>(slider);
     QVERIFY(target);
@@ -174,44 +171,10 @@ void tst_BenchHarness::thumbDragMovesOneSizePerMovement()
     QVERIFY(!target->isSliderDown());
 }
 
-void tst_BenchHarness::modalAnswererAnswersInOrder()
-{
-    QWidget owner;
-    owner.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&owner));
-    bench::ModalAnswerer answerer({QMessageBox::No, QMessageBox::Ok});
-
-    QMessageBox question(QMessageBox::Warning, QStringLiteral("t"), QStringLiteral("first"),
-                         QMessageBox::Yes | QMessageBox::No, &owner);
-    QCOMPARE(question.exec(), int(QMessageBox::No));
-    QMessageBox notice(QMessageBox::Information, QStringLiteral("t"), QStringLiteral("second"), QMessageBox::Ok,
-                       &owner);
-    QCOMPARE(notice.exec(), int(QMessageBox::Ok));
-
-    QVERIFY(answerer.allAnswered());
-    const QList<bench::ModalAnswerer::Box> &boxes = answerer.boxes();
-    QCOMPARE(boxes.size(), 2);
-    QCOMPARE(boxes.at(0).text, QStringLiteral("first"));
-    QCOMPARE(boxes.at(1).text, QStringLiteral("second"));
-    // One clock: each box answered after it showed, the second shown after
-    // the first was answered.
-    QVERIFY(boxes.at(0).shownNs <= boxes.at(0).answeredNs);
-    QVERIFY(boxes.at(0).answeredNs <= boxes.at(1).shownNs);
-    QVERIFY(boxes.at(1).shownNs <= boxes.at(1).answeredNs);
-}
-
-void tst_BenchHarness::eventLoopStopsAtTheDeadline()
-{
-    bool flag = false;
-    QVERIFY(!bench::runEventLoopUntil([&flag] { return flag; }, 50));
-    QTimer::singleShot(20, this, [&flag] { flag = true; });
-    QVERIFY(bench::runEventLoopUntil([&flag] { return flag; }, 5000));
-}
-
 void tst_BenchHarness::baselinesHaveTheMainWindowsSize()
 {
-    NullTray tray;
-    const FrmControl window(tray);
+    MciRecorder tray;
+    const FrmControl window;
     QCOMPARE(window.size(), bench::kMainWindowClientSize);
 }
 
