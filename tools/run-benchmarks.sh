@@ -1,38 +1,26 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the benchmarks in a release tree of their
-# own, runs them all in one go and writes docs/performance.md: every figure
-# next to its target, the machine it ran on and the commands behind it.
+# Installs what is missing, builds the benchmarks (preset "bench"), runs them
+# all in one go and writes docs/performance.md: every figure next to its
+# target, the machine it ran on and the commands behind it.
 #
 # The start-up and memory figures come from real windows on a virtual X
 # server; the window figures from the offscreen platform. Ends with status 1
 # when a target is missed (the document is written either way).
 #
-# Environment: VANTELIX_BENCH_BUILD_DIR (default build/bench),
-# VANTELIX_BENCH_RUNS (starts of each start-up probe, default 151; fewer starts leave the ratio to chance),
-# VANTELIX_BENCH_JOBS (build jobs, default: all cores).
+# Environment: VANTELIX_BENCH_RUNS (starts of each start-up probe, default
+# 151; fewer starts leave the ratio to chance); CMake's own
+# CMAKE_BUILD_PARALLEL_LEVEL limits the build jobs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/lib/prerequisites.sh
 
-build=${VANTELIX_BENCH_BUILD_DIR:-build/bench}
+build=build/bench
 runs=${VANTELIX_BENCH_RUNS:-151}
-jobs=${VANTELIX_BENCH_JOBS:-$(nproc)}
 report=docs/performance.md
 
 ensure_packages "${BUILD_PACKAGES[@]}" libbenchmark-dev xvfb xauth jq
-
-if ! grep -q 'add_subdirectory(bench)' CMakeLists.txt; then
-    echo "The top-level CMakeLists.txt does not add bench/ yet (option VANTELIX_BUILD_BENCH)." >&2
-    exit 2
-fi
-
-launcher=()
-command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B "$build" -G Ninja "${launcher[@]}" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTELIX_BUILD_TESTS=OFF -DVANTELIX_BUILD_BENCH=ON
-cmake --build "$build" --parallel "$jobs" --target \
-    vantelix-startup-probe vantelix-startup-probe-bare vantelix-startup-probe-text \
-    vantelix-startup-bench vantelix-bench
+cmake --preset bench
+cmake --build --preset bench
 
 bin=$build/bench
 work=$(mktemp -d)
@@ -130,14 +118,14 @@ cat >"$report" <<EOF
 # Performance
 
 Measured by \`tools/run-benchmarks.sh\` in one run on $when, from commit
-\`$commit\`, in a RelWithDebInfo build of its own (\`$build\`).
+\`$commit\`, in the RelWithDebInfo build of the \`bench\` preset (\`$build\`).
 
 | Measure | Target | Result | Met |
 |---|---|---|---|
 | Start-up: process start to the main window's first paint, against an empty 442 x 362 window | at most 1.15 x | $(fmt "$app_ratio" 3) x ($(fmt "$app_paint" 1) ms against $(fmt "$bare_paint" 1) ms; medians of $runs starts each) | $startup_met |
 | Memory: peak resident size at the first paint, against the empty window | at most + 6 MiB | + $(fmt "$app_rss_delta" 2 1024) MiB ($(fmt "$app_rss" 1 1024) MiB against $(fmt "$bare_rss" 1 1024) MiB) | $memory_met |
 | Refresh: one user step of the current-size slider, through UpdateDisplay, with every widget it writes | under 50 us | $(fmt "$refresh" 2 1000) us (median) | $refresh_met |
-| Advisor rules alone: \`advisor::updateDisplay\` against a display that keeps nothing | under 1 us | $(fmt "$rules" 0) ns (median) | $rules_met |
+| Advisor rules alone: \`advisor::displayFor\` from the four slider values | under 1 us | $(fmt "$rules" 0) ns (median) | $rules_met |
 | Slider drag: one mouse movement of a size slider's thumb, with its repaint (1,000 in a row) | under 1 ms on average | $(fmt "$drag" 0 1000) us per movement (median of 5 runs; slowest run $(fmt "$drag_max" 0 1000) us) | $drag_met |
 | Apply fill: OK in the insert box to the success box | 1.00 to 1.10 s | $(fmt "$fill" 3 1e9) s (median of 5; all between $(fmt "$fill_min" 3 1e9) and $(fmt "$fill_max" 3 1e9) s) | $fill_met |
 
@@ -190,9 +178,8 @@ rather than a style sheet.
 
 - **Start-up and memory.** \`bench/startupprobe.cpp\` runs the program's own
   start-up, \`runVantelix()\` of \`app/startup.cpp\` (font configuration
-  loaded ahead, application, its name and desktop file name, media control,
-  main window), with an event filter that notices the first
-  paint of a top-level window, writes a line with the peak resident size
+  loaded ahead, application, its name and desktop file name, main window),
+  with an event filter that notices the first paint of a top-level window, writes a line with the peak resident size
   (VmHWM of \`/proc/self/status\`) at that moment, writes a second line once
   the whole first frame is done, and ends. The baselines are an empty
   442 x 362 window and the same with one line of text, with the same filter.
@@ -204,15 +191,17 @@ rather than a style sheet.
   step is \`triggerAction(SliderSingleStepAdd/Sub)\` on \`sldCurrent\`, which
   emits \`ScrollSlider::scrolled\`, runs \`sldCurrent_Scroll\` and so
   \`UpdateDisplay\`. The repaint that follows is not included.
-- **Advisor rules.** \`advisor::updateDisplay\` with plain slider values,
-  every pair of sizes and tints in turn, into a display that keeps nothing.
+- **Advisor rules.** \`advisor::displayFor\` with plain slider values,
+  every pair of sizes and tints in turn; the result is dropped.
 - **Slider drag.** A press on the thumb of \`sldWanted\` through the window's
   own input path, then 1,000 moves between two sizes; after each, the
   application handles its events, the repaint included. The run fails unless
   every move changed the size once and the size caption was repainted.
 - **Apply fill.** The window's real timer and real message boxes, answered
-  by a 1 ms poll; no CD drive. Timed from just before the click on OK in
-  "Please insert penis now." to the showing of the success box.
+  by the tests' \`MessageBoxDriver\` as a user does; the tray's commands go to
+  the tests' \`MciRecorder\`, not to a drive. Timed from the insert box
+  "Please insert penis now." closing as OK is clicked to the success box
+  showing, both from the boxes' own hide and show events.
 
 ## Commands
 
