@@ -179,7 +179,8 @@ rather than a style sheet.
 - **Start-up and memory.** \`bench/startupprobe.cpp\` runs the program's own
   start-up, \`runVantelix()\` of \`app/startup.cpp\` (font configuration
   loaded ahead, application, its name and desktop file name, main window),
-  with an event filter that notices the first paint of a top-level window, writes a line with the peak resident size
+  with an event filter that notices the first paint of a top-level window,
+  writes a line with the peak resident size
   (VmHWM of \`/proc/self/status\`) at that moment, writes a second line once
   the whole first frame is done, and ends. The baselines are an empty
   442 x 362 window and the same with one line of text, with the same filter.
