@@ -145,8 +145,9 @@ loads the first font (fontconfig and FreeType) and lays out text. The empty
 window does neither, so that part of the program's start-up is a cost of
 showing text at all, not of anything the program adds.
 
-Where the program's start-up time went: timestamps inside the program
-(against the spawn, 80 starts on this machine) put about 20 ms in creating
+Where the program's start-up time went, profiled once on the machine of an
+earlier run (where the empty window painted after about 31 ms): timestamps
+inside the program (against the spawn, 80 starts) put about 20 ms in creating
 the application and connecting to the display, as in the empty window, and
 about 6 ms in building the main window, nearly all of it spent loading the
 first font, and within that mostly fontconfig reading its configuration
@@ -154,8 +155,8 @@ files and caches. That load does not need the display, so the program starts
 it on a worker thread before it creates the application
 (\`app/fonts/fontconfigpreload.h\`) and waits for it only before building the
 window; connecting to the display takes longer, so the wait is over at once
-and building the window took about 2.5 ms. This moved the ratio from 1.13 to
-1.18 in repeated runs to 1.01 to 1.08. On one core the two loads take turns
+and building the window took about 2.5 ms. There it moved the ratio from
+1.13 to 1.18 in repeated runs to 1.01 to 1.08. On one core the two loads take turns
 and nothing is lost. The rest was already cut to what the first paint needs:
 the five tint pictures are decoded when first shown (one at start-up), the
 recommendation's font is fitted for each text when it first comes (one text
