@@ -24,6 +24,20 @@ Answer ApplySequence::ask(const QString &text, const QString &title, Message::Ic
 
 void ApplySequence::apply(const Sliders &sliders)
 {
+    // A box's answer and the user's next click can be handled in one pass of
+    // the box's event loop, before the sequence that asked has gone on: that
+    // Apply must not start a second sequence beside the first.
+    if (m_stage != Stage::Idle)
+        return;
+    m_stage = Stage::Asking;
+    if (askAndOpenTray(sliders))
+        startFill();
+    else
+        m_stage = Stage::Idle;
+}
+
+bool ApplySequence::askAndOpenTray(const Sliders &sliders)
+{
     using enum Message::Icon;
     using enum Message::Buttons;
     const QString title = app::title();
@@ -32,34 +46,37 @@ void ApplySequence::apply(const Sliders &sliders)
     const int desired = sliders.desiredSize;
     if (current == desired && sliders.beforeTint == sliders.afterTint) {
         ask(QStringLiteral("Please make some changes, then click Apply!"), title, Information, Ok);
-        return;
+        return false;
     }
 
     if (desired < current
         && ask(QStringLiteral("Are you sure you want to REDUCE your penis size?"),
                title + QStringLiteral(" - Are you mad?"), Exclamation, YesNo)
                == Answer::No)
-        return;
+        return false;
 
     if (static_cast<long long>(desired) - current > 4
         && ask(QStringLiteral("Are you sure you want to increase your penis size by that much? "
                               "This could be fatal."),
                title, Exclamation, YesNo)
                == Answer::No)
-        return;
+        return false;
 
     // Replies and failures of the tray commands are of no interest: a
     // machine without a drive runs the same sequence.
     platform::SendMciCommand(kOpenTray, kNoCallbackWindow);
-    if (ask(QStringLiteral("Please insert penis now."), title, Information, OkCancel) == Answer::Cancel)
-        return; // the tray stays open
+    // Cancel leaves the tray open.
+    return ask(QStringLiteral("Please insert penis now."), title, Information, OkCancel) != Answer::Cancel;
+}
 
+void ApplySequence::startFill()
+{
     emit windowEnabledChanged(false);
     platform::SendMciCommand(kCloseTray, kNoCallbackWindow);
     m_maximum = kProgressMaximum;
     m_value = kProgressMinimum;
     emit progressChanged(kProgressMinimum, m_maximum, m_value);
-    m_filling = true;
+    m_stage = Stage::Filling;
     emit timerChanged(kTickMilliseconds, true);
 }
 
@@ -67,7 +84,7 @@ void ApplySequence::tick()
 {
     // A tick that arrives while the success notice is open finds the bar
     // still full; it must not show the notice a second time.
-    if (!m_filling)
+    if (m_stage != Stage::Filling)
         return;
 
     if (m_maximum >= m_value + 1) {
@@ -79,10 +96,11 @@ void ApplySequence::tick()
     // Stop the timer before the notice opens rather than after it closes:
     // the user sees the same order of events, and no tick can stack a
     // second notice while this one waits for an answer.
-    m_filling = false;
+    m_stage = Stage::Finishing;
     emit timerChanged(kTickMilliseconds, false);
     ask(QStringLiteral("Success! You should notice changes within the next few days."), app::title(),
         Message::Icon::Information, Message::Buttons::Ok);
+    m_stage = Stage::Idle;
     emit windowEnabledChanged(true);
 }
 

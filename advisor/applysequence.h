@@ -54,7 +54,8 @@ public:
 
     explicit ApplySequence(MessageBoxes &boxes, QObject *parent = nullptr);
 
-    // The Apply button, with the sliders as they stand.
+    // The Apply button, with the sliders as they stand. Does nothing while
+    // an earlier Apply is still under way, up to its success notice.
     void apply(const Sliders &sliders);
     // One tick of the timer.
     void tick();
@@ -65,13 +66,18 @@ signals:
     void timerChanged(int milliseconds, bool enabled);
 
 private:
+    // Where a sequence stands; a new one starts only from Idle.
+    enum class Stage { Idle, Asking, Filling, Finishing };
+
+    // The questions and the insertion request; false where the user stopped.
+    bool askAndOpenTray(const Sliders &sliders);
+    void startFill();
     Answer ask(const QString &text, const QString &title, Message::Icon icon, Message::Buttons buttons);
 
     MessageBoxes &m_boxes;
     int m_maximum = 0;
     int m_value = 0;
-    // From the tray closing until the success notice has been answered.
-    bool m_filling = false;
+    Stage m_stage = Stage::Idle;
 };
 
 } // namespace advisor

@@ -87,6 +87,8 @@ private slots:
     void ticksWhileSuccessBoxIsOpenShowNoSecondBox();
     void applyAgainAfterSuccessRunsEverythingAgain();
     void strayTickBeforeApplyDoesNothing();
+    void applyWhileASequenceIsUnderWayDoesNothing_data();
+    void applyWhileASequenceIsUnderWayDoesNothing();
 };
 
 void tst_ApplySequence::questionsAndTray_data()
@@ -216,6 +218,53 @@ void tst_ApplySequence::strayTickBeforeApplyDoesNothing()
     world.sequence.tick();
     QVERIFY(world.log.isEmpty());
     QCOMPARE(world.value, 37);
+}
+
+void tst_ApplySequence::applyWhileASequenceIsUnderWayDoesNothing_data()
+{
+    QTest::addColumn<QString>("openBox"); // the box that is open when Apply comes again
+    QTest::addColumn<int>("desired");
+
+    QTest::newRow("nothing changed") << kNothing << 7;
+    QTest::newRow("reduction question") << kReduce << 6;
+    QTest::newRow("increase question") << kFatal << 13;
+    QTest::newRow("insertion request") << kInsert << 9;
+    QTest::newRow("success notice") << kSuccess << 9;
+}
+
+// A box's answer and the user's next click can be handled in one pass of the
+// box's event loop, before the sequence that asked has gone on.
+void tst_ApplySequence::applyWhileASequenceIsUnderWayDoesNothing()
+{
+    QFETCH(QString, openBox);
+    QFETCH(int, desired);
+
+    World world;
+    bool appliedAgain = false;
+    const auto whileOpen = world.boxes.whileOpen;
+    world.boxes.whileOpen = [&](const Message &message) {
+        whileOpen(message);
+        if (!appliedAgain && world.log.constLast() == openBox) {
+            appliedAgain = true;
+            world.sequence.apply({7, 8, 0, 4});
+        }
+    };
+    world.sequence.apply({7, desired, 2, 2});
+    world.fillToTheEnd();
+    QVERIFY(appliedAgain);
+
+    QStringList expected{openBox};
+    if (openBox != kNothing) {
+        expected = QStringList{kOpen, kInsert} + kFillStarts
+                   + QStringList{QStringLiteral("timer 10 ms off"), kSuccess, QStringLiteral("window enabled")};
+        if (openBox == kReduce || openBox == kFatal)
+            expected.prepend(openBox);
+    }
+    QCOMPARE(world.log, expected);
+    // Apply works again once the sequence is over.
+    world.log.clear();
+    world.sequence.apply({7, 7, 2, 2});
+    QCOMPARE(world.log, QStringList{kNothing});
 }
 
 QTEST_APPLESS_MAIN(tst_ApplySequence)

@@ -32,6 +32,8 @@ private slots:
     void fillRunsWithTheWindowDisabledAndEndsWithOneSuccessBox();
     void disabledWindowTakesNoInputAndCannotBeClosed();
     void applyAgainAfterSuccessRunsAgain();
+    void applyClickedAsABoxClosesStartsNothing_data();
+    void applyClickedAsABoxClosesStartsNothing();
 
 private:
     template<typename T>
@@ -246,6 +248,58 @@ void tst_Apply::applyAgainAfterSuccessRunsAgain()
     QCOMPARE(m_boxes->texts(), (QStringList{kReduce, kInsert, kSuccess, kReduce, kInsert, kSuccess}));
     QCOMPARE(m_tray->commands(), (Commands{kOpenTray, kCloseTray, kOpenTray, kCloseTray}));
     QCOMPARE(child<QProgressBar>("prgApply")->value(), 100);
+}
+
+void tst_Apply::applyClickedAsABoxClosesStartsNothing_data()
+{
+    QTest::addColumn<int>("presses");      // Down on the desired size
+    QTest::addColumn<Buttons>("answers");
+    QTest::addColumn<QString>("clickedAt"); // the box whose answer comes with a click on Apply
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<Commands>("commands");
+
+    QTest::newRow("nothing changed") << 0 << Buttons{Button::Ok} << kNothingChanged << QStringList{kNothingChanged}
+                                     << Commands{};
+    QTest::newRow("increase question, Yes") << 5 << Buttons{Button::Yes, Button::Cancel} << kFatal
+                                            << QStringList{kFatal, kInsert} << Commands{kOpenTray};
+    QTest::newRow("insertion, Cancel") << 1 << Buttons{Button::Cancel} << kInsert << QStringList{kInsert}
+                                       << Commands{kOpenTray};
+    QTest::newRow("insertion, OK") << 1 << Buttons{Button::Ok, Button::Ok} << kInsert
+                                   << QStringList{kInsert, kSuccess} << Commands{kOpenTray, kCloseTray};
+    QTest::newRow("success") << 1 << Buttons{Button::Ok, Button::Ok} << kSuccess << QStringList{kInsert, kSuccess}
+                             << Commands{kOpenTray, kCloseTray};
+}
+
+// A click that the box's event loop handles together with the answer, before
+// the sequence has gone on, is an Apply during the sequence: it does nothing.
+void tst_Apply::applyClickedAsABoxClosesStartsNothing()
+{
+    QFETCH(int, presses);
+    QFETCH(Buttons, answers);
+    QFETCH(QString, clickedAt);
+    QFETCH(QStringList, texts);
+    QFETCH(Commands, commands);
+
+    press("sldWanted", Qt::Key_Down, presses);
+    m_boxes->answers = answers;
+    bool clicked = false;
+    m_boxes->afterAnswer = [&](const QMessageBox &box) {
+        if (box.text() != clickedAt || clicked)
+            return;
+        clicked = true;
+        auto *apply = child<QPushButton>("cmdGo");
+        QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, apply->mapTo(m_window.get(), QPoint(5, 5)));
+    };
+    clickApply();
+    waitUntilIdle();
+    QTest::qWait(50); // anything the click might still have started
+
+    QVERIFY(clicked);
+    QCOMPARE(m_boxes->texts(), texts);
+    QCOMPARE(m_tray->commands(), commands);
+    // The tray closes once, with the window disabled.
+    QCOMPARE(m_enabledAtCommand.count(false), commands.count(kCloseTray));
+    QVERIFY(m_window->isEnabled());
 }
 
 QTEST_MAIN(tst_Apply)

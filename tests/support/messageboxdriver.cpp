@@ -52,4 +52,6 @@ void MessageBoxDriver::answer(QMessageBox *box)
         QTest::keyClick(box, Qt::Key_Escape);
     else
         QTest::mouseClick(box->button(choice), Qt::LeftButton);
+    if (afterAnswer)
+        afterAnswer(*box);
 }

@@ -36,6 +36,9 @@ public:
     std::function<QMessageBox::StandardButton(const QMessageBox &)> chooser;
     // How long each box stays open before it is answered.
     int thinkingTimeMs = 0;
+    // Runs right after each answer, in the same pass of the box's event loop,
+    // before whoever opened the box has gone on: a fast user's next input.
+    std::function<void(const QMessageBox &)> afterAnswer;
     QList<Shown> shown;
     QElapsedTimer clock;
 
