@@ -29,6 +29,14 @@ void AboutHoverLabel::mousePressEvent(QMouseEvent *event)
         m_pressed = true;
 }
 
+void AboutHoverLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // QWidget's default takes it for a press, which would open the link a
+    // second time; a double-click is one click and a double-click nobody
+    // handles.
+    event->accept();
+}
+
 void AboutHoverLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();

@@ -17,12 +17,14 @@ public:
 
 signals:
     void mouseMoved();
-    // Pressed and released inside the rectangle with the left button.
+    // Pressed and released inside the rectangle with the left button. The
+    // second press of a double-click starts no click of its own.
     void clicked();
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:

@@ -526,27 +526,32 @@ void tst_FrmAbout::newOpeningStartsWithoutUnderlines()
 void tst_FrmAbout::clickOpensTheTarget_data()
 {
     QTest::addColumn<QString>("surface");
-    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QStringList>("gestures"); // "click" or "double-click", one after the other
     QTest::addColumn<QList<QUrl>>("opened");
     QTest::addColumn<bool>("label4"); // underlines after the clicks
     QTest::addColumn<bool>("label5");
 
     const QUrl website(kWebsite);
     const QUrl mail(kMailLink);
-    QTest::newRow("website link") << "Label5" << 1 << QList<QUrl>{website} << false << true;
-    QTest::newRow("blank end of the website link") << "Label5 blank" << 1 << QList<QUrl>{website} << false << true;
-    QTest::newRow("e-mail link") << "Label4" << 1 << QList<QUrl>{mail} << true << false;
-    QTest::newRow("blank end of the e-mail link") << "Label4 blank" << 1 << QList<QUrl>{mail} << true << false;
-    QTest::newRow("each click asks again") << "Label4" << 2 << QList<QUrl>{mail, mail} << true << false;
-    QTest::newRow("Website: caption is no link") << "label3" << 1 << QList<QUrl>{} << false << false;
-    QTest::newRow("credit line is no link") << "Label1" << 1 << QList<QUrl>{} << false << false;
-    QTest::newRow("the picture is no link") << "picIcon" << 1 << QList<QUrl>{} << false << false;
+    const QStringList click{QStringLiteral("click")};
+    const QStringList doubleClick{QStringLiteral("double-click")};
+    QTest::newRow("website link") << "Label5" << click << QList<QUrl>{website} << false << true;
+    QTest::newRow("blank end of the website link") << "Label5 blank" << click << QList<QUrl>{website} << false << true;
+    QTest::newRow("e-mail link") << "Label4" << click << QList<QUrl>{mail} << true << false;
+    QTest::newRow("blank end of the e-mail link") << "Label4 blank" << click << QList<QUrl>{mail} << true << false;
+    QTest::newRow("each click asks again") << "Label4" << click + click << QList<QUrl>{mail, mail} << true << false;
+    QTest::newRow("a double-click asks once") << "Label5" << doubleClick << QList<QUrl>{website} << false << true;
+    QTest::newRow("a click after a double-click asks again")
+        << "Label4" << doubleClick + click << QList<QUrl>{mail, mail} << true << false;
+    QTest::newRow("Website: caption is no link") << "label3" << click << QList<QUrl>{} << false << false;
+    QTest::newRow("credit line is no link") << "Label1" << click << QList<QUrl>{} << false << false;
+    QTest::newRow("the picture is no link") << "picIcon" << click << QList<QUrl>{} << false << false;
 }
 
 void tst_FrmAbout::clickOpensTheTarget()
 {
     QFETCH(QString, surface);
-    QFETCH(int, clicks);
+    QFETCH(QStringList, gestures);
     QFETCH(QList<QUrl>, opened);
     QFETCH(bool, label4);
     QFETCH(bool, label5);
@@ -554,8 +559,14 @@ void tst_FrmAbout::clickOpensTheTarget()
     showWindow();
     const QPoint point = pointOf(*m_window, surface);
     moveTo(surface);
-    for (int click = 0; click < clicks; ++click)
-        QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, point);
+    for (const QString &gesture : std::as_const(gestures)) {
+        // A double-click is two presses close together, of which the window
+        // system reports the second as a double-click.
+        if (gesture == QLatin1String("double-click"))
+            QTest::mouseDClick(m_window->windowHandle(), Qt::LeftButton, {}, point);
+        else
+            QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, point);
+    }
 
     QCOMPARE(m_opened, opened);
     for (const QUrl &url : std::as_const(m_opened))
