@@ -4,6 +4,7 @@
 #include "appidentity.h"
 #include "assetnames.h"
 #include "desktopscale.h"
+#include "enabledlookstyle.h"
 #include "eventhandler.h"
 #include "fixedframe.h"
 #include "frmabout.h"
@@ -58,6 +59,8 @@ FrmControl::FrmControl(QWidget *parent)
     QAccessible::installFactory(&accessibleMainWindow); // once: Qt ignores a repeat
     ui->setupUi(this);
     m_scale.applyTo(this);
+    // Disabled while the bar fills, the window keeps its look.
+    EnabledLookStyle::keepLookOf(this);
     imlPenis->setObjectName(QStringLiteral("imlPenis"));
     Timer1->setObjectName(QStringLiteral("Timer1"));
 

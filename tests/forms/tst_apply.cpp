@@ -31,6 +31,7 @@ private slots:
     void boxesAndTray();
     void fillRunsWithTheWindowDisabledAndEndsWithOneSuccessBox();
     void disabledWindowTakesNoInputAndCannotBeClosed();
+    void fillKeepsTheWindowsLook();
     void applyAgainAfterSuccessRunsAgain();
     void applyClickedAsABoxClosesStartsNothing_data();
     void applyClickedAsABoxClosesStartsNothing();
@@ -235,6 +236,39 @@ void tst_Apply::disabledWindowTakesNoInputAndCannotBeClosed()
     QCOMPARE(child<QSlider>("sldCurrent")->value(), 6);
     // Once it is enabled again, the close box works.
     QVERIFY(m_window->close());
+}
+
+// Disabled, the window refuses input but is drawn as it stands: the bar
+// fills in the highlight colour, pictures, captions, advice and sliders do
+// not grey out.
+void tst_Apply::fillKeepsTheWindowsLook()
+{
+    press("sldWanted", Qt::Key_Down, 2);
+    press("sldCol1", Qt::Key_Left, 2); // the darkest tint: greyed, it would lighten
+    child<QPushButton>("cmdGo")->setFocus();
+    const QStringList unchanged{QStringLiteral("Image1"),  QStringLiteral("Image2"),     QStringLiteral("lblCurrent"),
+                                QStringLiteral("lblRec"),  QStringLiteral("sldCurrent"), QStringLiteral("sldCol1"),
+                                QStringLiteral("Frame3")};
+    QList<QImage> before;
+    for (const QString &name : unchanged)
+        before << child<QWidget>(qPrintable(name))->grab().toImage();
+
+    m_boxes->answers = {Button::Ok, Button::Ok};
+    auto *bar = child<QProgressBar>("prgApply");
+    clickApply();
+    QTRY_VERIFY(bar->value() >= 50);
+    QVERIFY(!m_window->isEnabled());
+    for (qsizetype i = 0; i < unchanged.size(); ++i)
+        QVERIFY2(windowtesting::samePixels(child<QWidget>(qPrintable(unchanged.at(i)))->grab().toImage(), before.at(i)),
+                 qPrintable(unchanged.at(i)));
+
+    // The filled part in the highlight colour, give or take the style's shading.
+    const QImage filled = bar->grab().toImage();
+    const QColor highlight = bar->palette().color(QPalette::Active, QPalette::Highlight);
+    const QColor shown = filled.pixelColor(filled.width() / 4, filled.height() / 2);
+    QVERIFY2(qAbs(shown.hslHue() - highlight.hslHue()) <= 10 && shown.hslSaturation() >= highlight.hslSaturation() / 2,
+             qPrintable(QStringLiteral("%1 for %2").arg(shown.name(), highlight.name())));
+    waitUntilIdle();
 }
 
 void tst_Apply::applyAgainAfterSuccessRunsAgain()
