@@ -126,6 +126,26 @@ int RandomUser::act(QWidget &window, const std::function<void(const QString &)> 
     Q_UNREACHABLE();
 }
 
+void RandomUser::actRightAfter(QWidget &window, const std::function<void(const QString &)> &announce)
+{
+    QWindow *handle = window.windowHandle();
+    const bool key = m_hands == Hands::KeyboardOnly || (m_hands == Hands::KeyboardAndMouse && below(3) == 0);
+    if (key) {
+        announce(QStringLiteral("key Space at once (focus %1)").arg(nameOf(window.focusWidget())));
+        QTest::keyClick(handle, Qt::Key_Space);
+        return;
+    }
+    // Not the buttons that end the session or open a window: the run
+    // follows windows opened from its own steps only.
+    const QStringList avoided{QStringLiteral("cmdExit"), QStringLiteral("cmdAbout"), QStringLiteral("cmdPreview")};
+    QWidget *target = window.findChild<QWidget *>(QStringLiteral("cmdGo"));
+    while (below(2) == 0 || avoided.contains(target->objectName()))
+        target = anyControl(window);
+    const QPoint at = pointIn(shownArea(window, *target));
+    announce(QStringLiteral("click %1 on %2 at once").arg(pointText(at), nameOf(window.childAt(at))));
+    QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, at);
+}
+
 QMessageBox::StandardButton RandomUser::answer(const QMessageBox &box, bool mayFill)
 {
     QList<QMessageBox::StandardButton> ways;

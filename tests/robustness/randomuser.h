@@ -25,6 +25,11 @@ public:
     // Does one thing to the window, saying what through `announce` first.
     // Returns how long the next event must wait.
     int act(QWidget &window, const std::function<void(const QString &)> &announce);
+    // Does one thing to the window straight after answering a box, before
+    // the box's event loop has returned: presses Apply again (a click, or
+    // Space as a held key repeats it), or clicks another control, but none
+    // that opens a window or ends the session.
+    void actRightAfter(QWidget &window, const std::function<void(const QString &)> &announce);
     // How a message box is answered, in MessageBoxDriver's terms: Enter,
     // Escape or a click on one of its buttons. The request to insert is
     // refused once the run has had its share of fills.

@@ -30,6 +30,7 @@ RobustnessRun::RobustnessRun(const Plan &plan)
     });
     m_tray.onCall = [this](const QByteArray &command) { trayCommand(command); };
     m_boxes.chooser = [this](const QMessageBox &box) { return answer(box); };
+    m_boxes.afterAnswer = [this](const QMessageBox &box) { rightAfterAnswer(box); };
 }
 
 RobustnessRun::~RobustnessRun() = default;
@@ -159,8 +160,10 @@ void RobustnessRun::check()
         fail(QStringLiteral("the display disagrees with the sliders, ") + wrong.trimmed());
     else if (successBoxes() > m_fills)
         fail(QStringLiteral("%1 success boxes for %2 fills").arg(successBoxes()).arg(m_fills));
-    else if (m_window->isEnabled() && successBoxes() < m_fills)
-        fail(QStringLiteral("fill %1 ended without its success box").arg(m_fills));
+    else if (const int boxes = programBoxes(); boxes > 1)
+        fail(QStringLiteral("%1 message boxes are open at once").arg(boxes));
+    else if (m_window->isEnabled() && m_successAnswers < m_fills)
+        fail(QStringLiteral("the main window takes input before the success box of fill %1 is answered").arg(m_fills));
     else if (m_window->isEnabled())
         return;
     else if (openModals() == 0 && successBoxes() == m_fills)
@@ -175,10 +178,39 @@ void RobustnessRun::trayCommand(const QByteArray &command)
     if (command != texts::kOpenTray && command != texts::kCloseTray) {
         fail(QStringLiteral("an unknown tray command \"%1\"").arg(QString::fromLatin1(command)));
     } else if (command == texts::kCloseTray) {
+        // A Cancel leaves the tray open, so an open may follow an open; a
+        // close comes only after an open.
+        if (m_lastTrayCommand != texts::kOpenTray)
+            fail(QStringLiteral("the tray is told to close without being told to open"));
+        else if (m_window->isEnabled())
+            fail(QStringLiteral("the tray closes while the main window takes input"));
         ++m_fills;
         m_fillTime.start();
         m_fillingUser.reseed(m_user.draw());
     }
+    m_lastTrayCommand = command;
+}
+
+void RobustnessRun::rightAfterAnswer(const QMessageBox &box)
+{
+    check();
+    // Every other answer, and none once the run is winding down.
+    if (m_windingDown || !m_failure.isEmpty() || m_user.draw() % 2 != 0)
+        return;
+    m_user.actRightAfter(*m_window, [&](const QString &what) {
+        note(QStringLiteral("       right after \"%1\": %2").arg(box.text(), what));
+        ++m_counts[QStringLiteral("inputs right after an answer")];
+    });
+    check();
+}
+
+int RobustnessRun::programBoxes()
+{
+    int open = 0;
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (const QWidget *window : windows)
+        open += qobject_cast<const QMessageBox *>(window) && window->isVisible();
+    return open;
 }
 
 void RobustnessRun::linkOpened(const QUrl &url)
@@ -193,6 +225,8 @@ QMessageBox::StandardButton RobustnessRun::answer(const QMessageBox &box)
 {
     const QMessageBox::StandardButton way = m_user.answer(box, m_fills < m_plan.fills);
     ++m_counts[QStringLiteral("message boxes")];
+    if (box.text() == texts::kSuccess)
+        ++m_successAnswers;
     note(QStringLiteral("       the box \"%1\" is answered by %2")
              .arg(box.text(), way == QMessageBox::NoButton ? QStringLiteral("Enter")
                               : way == QMessageBox::Escape ? QStringLiteral("Escape")

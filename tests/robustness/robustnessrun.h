@@ -23,8 +23,15 @@ class LinkRecorder;
 // Each event is one step, run from a timer on the window in front. A step
 // that opens a modal window returns only once that closes, so the next
 // steps run inside its event loop, as the user's next clicks would. Apply's
-// message boxes are answered at random by a MessageBoxDriver. Exit ends
+// message boxes are answered at random by a MessageBoxDriver, now and then
+// with a click or key on the main window at once, as a fast user's next
+// input handled before the sequence that asked has gone on. Exit ends
 // QApplication::exec() for real; the run goes on with a fresh main window.
+//
+// Across a sequence it checks that the tray is told to close only after it
+// was told to open, that no two of the program's boxes are open at once, and
+// that the window takes no input from the tray closing until the success box
+// is answered.
 class RobustnessRun : public QObject
 {
 public:
@@ -51,9 +58,11 @@ private:
     int openModals() const;
     void check();
     void trayCommand(const QByteArray &command);
+    void rightAfterAnswer(const QMessageBox &box);
     void linkOpened(const QUrl &url);
     QMessageBox::StandardButton answer(const QMessageBox &box);
     int successBoxes() const { return int(m_boxes.texts().count(texts::kSuccess)); }
+    static int programBoxes();
     void note(const QString &what);
     void fail(const QString &what);
 
@@ -77,6 +86,8 @@ private:
     QMap<QString, int> m_counts;
     int m_events = 0;
     int m_fills = 0;
+    int m_successAnswers = 0;
+    QByteArray m_lastTrayCommand;
     bool m_windingDown = false;
     QString m_failure;
 };

@@ -22,7 +22,7 @@ private slots:
 
 private:
     quint32 m_seed = 0;
-    int m_events = 2000; // about 20 s under the sanitizers on two cores
+    int m_events = 2500; // about 20 s under the sanitizers
     QString m_replay;
 };
 
