@@ -2,8 +2,7 @@
 // insert box to the success box, on the window's real timer, with the boxes
 // answered as a user does and no CD drive.
 
-#include "frmcontrol.h"
-#include "mcirecorder.h"
+#include "mainwindowundertest.h"
 #include "messageboxdriver.h"
 #include "usertexts.h"
 
@@ -60,8 +59,8 @@ private:
 
 void BM_ApplyFill(benchmark::State &state)
 {
-    MciRecorder tray;
-    FrmControl window;
+    MainWindowUnderTest main;
+    FrmControl &window = main.window;
     if (!QTest::qWaitForWindowExposed(&window)) {
         state.SkipWithError("the window was not shown");
         return;

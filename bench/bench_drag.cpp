@@ -2,8 +2,7 @@
 // the thumb by one size, refreshes the display and is painted before the
 // next one.
 
-#include "frmcontrol.h"
-#include "mcirecorder.h"
+#include "mainwindowundertest.h"
 #include "scrollslider.h"
 #include "sliderthumb.h"
 
@@ -41,8 +40,8 @@ protected:
 
 void BM_SliderDrag(benchmark::State &state)
 {
-    MciRecorder tray;
-    FrmControl window;
+    MainWindowUnderTest main;
+    FrmControl &window = main.window;
     if (!QTest::qWaitForWindowExposed(&window)) {
         state.SkipWithError("the window was not shown");
         return;

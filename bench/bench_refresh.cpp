@@ -3,8 +3,7 @@
 // window's handler recomputes and writes captions, pictures and advice.
 // The repaint that follows is not part of it (see bench_drag.cpp).
 
-#include "frmcontrol.h"
-#include "mcirecorder.h"
+#include "mainwindowundertest.h"
 #include "scrollslider.h"
 
 #include <QApplication>
@@ -17,8 +16,8 @@ namespace {
 
 void BM_Refresh(benchmark::State &state)
 {
-    MciRecorder tray;
-    FrmControl window;
+    MainWindowUnderTest main;
+    FrmControl &window = main.window;
     if (!QTest::qWaitForWindowExposed(&window)) {
         state.SkipWithError("the window was not shown");
         return;

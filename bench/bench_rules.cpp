@@ -11,16 +11,16 @@ namespace {
 // measured, with the tints moving along.
 void BM_AdvisorRules(benchmark::State &state)
 {
-    constexpr int sizes = advisor::kLargestSize - advisor::kSmallestSize + 1;
-    constexpr int tints = advisor::kLightestTint - advisor::kDarkestTint + 1;
-    advisor::Sliders sliders;
+    constexpr int sizes = core::kLargestSize - core::kSmallestSize + 1;
+    constexpr int tints = core::kLightestTint - core::kDarkestTint + 1;
+    core::Sliders sliders;
     int step = 0;
     for (auto _ : state) {
-        sliders.currentSize = advisor::kSmallestSize + step % sizes;
-        sliders.desiredSize = advisor::kSmallestSize + (step / sizes) % sizes;
-        sliders.beforeTint = advisor::kDarkestTint + step % tints;
-        sliders.afterTint = advisor::kDarkestTint + (step / tints) % tints;
-        benchmark::DoNotOptimize(advisor::displayFor(sliders));
+        sliders.currentSize = core::kSmallestSize + step % sizes;
+        sliders.desiredSize = core::kSmallestSize + (step / sizes) % sizes;
+        sliders.beforeTint = core::kDarkestTint + step % tints;
+        sliders.afterTint = core::kDarkestTint + (step / tints) % tints;
+        benchmark::DoNotOptimize(core::displayFor(sliders));
         ++step;
     }
 }

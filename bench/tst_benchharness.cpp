@@ -2,8 +2,7 @@
 // one of them measured the wrong thing, every figure would be wrong too.
 
 #include "baselinewindow.h"
-#include "frmcontrol.h"
-#include "mcirecorder.h"
+#include "mainwindowundertest.h"
 #include "proberun.h"
 #include "procstatus.h"
 #include "sliderthumb.h"
@@ -142,8 +141,8 @@ void tst_BenchHarness::thumbDragMovesOneSizePerMovement()
     QFETCH(QString, slider);
     QFETCH(QString, caption);
 
-    MciRecorder tray;
-    FrmControl window;
+    MainWindowUnderTest main;
+    FrmControl &window = main.window;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto *target = window.findChild<QSlider *>(slider);
     QVERIFY(target);
@@ -173,8 +172,8 @@ void tst_BenchHarness::thumbDragMovesOneSizePerMovement()
 
 void tst_BenchHarness::baselinesHaveTheMainWindowsSize()
 {
-    MciRecorder tray;
-    const FrmControl window;
+    const MainWindowUnderTest main;
+    const FrmControl &window = main.window;
     QCOMPARE(window.size(), bench::kMainWindowClientSize);
 }
 

@@ -13,7 +13,7 @@ void runHandler(Handler &&handler) noexcept
     try {
         handler();
     } catch (...) {
-        platform::endWithCurrentException();
+        fatal::endWithCurrentException();
     }
 }
 

@@ -8,13 +8,14 @@
 #include "eventhandler.h"
 #include "fixedframe.h"
 #include "readablecolour.h"
-#include "shellopen.h"
+#include "shell.h"
 
 #include <QKeyEvent>
 
-FrmAbout::FrmAbout(QWidget *owner)
+FrmAbout::FrmAbout(QWidget *owner, core::Shell &shell)
     : QDialog(owner)
     , ui(std::make_unique<Ui::frmAbout>())
+    , m_shell(shell)
 {
     ui->setupUi(this);
     DesktopScale scale(this);
@@ -84,9 +85,9 @@ void FrmAbout::useReadableColours()
 
 void FrmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + app::title());
-    ui->lblVersion->setText(app::versionLine());
-    ui->lblTitle->setText(app::title());
+    setWindowTitle(QStringLiteral("About ") + identity::title());
+    ui->lblVersion->setText(identity::versionLine());
+    ui->lblTitle->setText(identity::title());
 }
 
 void FrmAbout::keyPressEvent(QKeyEvent *event)
@@ -125,8 +126,8 @@ void FrmAbout::Label5_Click()
 void FrmAbout::openLink(const QString &target)
 {
     const WId owner = winId();
-    const QString workingFolder = app::path();
-    platform::shellOpen(owner, target, workingFolder);
+    const QString workingFolder = identity::path();
+    m_shell.open(owner, target, workingFolder);
 }
 
 // The link under the pointer is underlined first, then the other cleared.

@@ -7,6 +7,9 @@
 namespace Ui {
 class frmAbout;
 }
+namespace core {
+class Shell;
+}
 
 // The About window: title, version, credits, two links, a description and
 // OK. The main window builds a new one for every opening and shows it
@@ -18,13 +21,13 @@ class frmAbout;
 // Form_MouseMove only from the bare client area: the labels with handlers
 // keep their moves, and the widgets without one neither track the mouse nor
 // pass a move on. A click on a link hands its target to the desktop shell
-// (platform::shellOpen); the window stays open.
+// (core::Shell); the window stays open.
 class FrmAbout : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit FrmAbout(QWidget *owner);
+    FrmAbout(QWidget *owner, core::Shell &shell);
     ~FrmAbout() override;
 
 protected:
@@ -48,4 +51,5 @@ private:
     void openLink(const QString &target);
 
     std::unique_ptr<Ui::frmAbout> ui;
+    core::Shell &m_shell;
 };

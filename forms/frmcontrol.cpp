@@ -10,7 +10,6 @@
 #include "frmabout.h"
 #include "frmtoobig.h"
 #include "imagelist.h"
-#include "intervaltimer.h"
 #include "sizemodel.h"
 
 #include <QAccessibleWidget>
@@ -24,7 +23,7 @@
 namespace {
 
 // One tint picture for every position of a tint slider.
-static_assert(assets::kTintPictureCount == advisor::kLightestTint - advisor::kDarkestTint + 1);
+static_assert(assets::kTintPictureCount == core::kLightestTint - core::kDarkestTint + 1);
 
 QStringList tintPictureFiles()
 {
@@ -46,15 +45,14 @@ QAccessibleInterface *accessibleMainWindow(const QString &className, QObject *ob
 
 } // namespace
 
-FrmControl::FrmControl(QWidget *parent)
+FrmControl::FrmControl(core::CdTray &tray, core::MessageBoxes &messageBoxes, core::Shell &shell, QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::frmControl>())
     , imlPenis(new ImageList(tintPictureFiles(), this))
-    , Timer1(new platform::IntervalTimer(this))
     , m_scale(this)
     , m_recommendationFonts(m_scale)
-    , m_messageBoxes(this)
-    , m_apply(m_messageBoxes)
+    , m_shell(shell)
+    , m_apply(tray, messageBoxes, this)
 {
     QAccessible::installFactory(&accessibleMainWindow); // once: Qt ignores a repeat
     ui->setupUi(this);
@@ -62,7 +60,6 @@ FrmControl::FrmControl(QWidget *parent)
     // Disabled while the bar fills, the window keeps its look.
     EnabledLookStyle::keepLookOf(this);
     imlPenis->setObjectName(QStringLiteral("imlPenis"));
-    Timer1->setObjectName(QStringLiteral("Timer1"));
 
     useFixedFrame(this, Qt::Window);
     setWindowIcon(QIcon(assets::applicationIcon()));
@@ -76,10 +73,8 @@ FrmControl::FrmControl(QWidget *parent)
     connectHandler(ui->cmdPreview, &QPushButton::clicked, this, &FrmControl::cmdPreview_Click);
     connectHandler(ui->cmdAbout, &QPushButton::clicked, this, &FrmControl::cmdAbout_Click);
     connectHandler(ui->cmdExit, &QPushButton::clicked, this, &FrmControl::cmdExit_Click);
-    connectHandler(Timer1, &platform::IntervalTimer::timeout, this, &FrmControl::Timer1_Timer);
-    connect(&m_apply, &advisor::ApplySequence::windowEnabledChanged, this, &QWidget::setEnabled);
-    connect(&m_apply, &advisor::ApplySequence::progressChanged, this, &FrmControl::showProgress);
-    connect(&m_apply, &advisor::ApplySequence::timerChanged, this, &FrmControl::setTimer);
+    connect(&m_apply, &core::ApplySequence::windowEnabledChanged, this, &QWidget::setEnabled);
+    connect(&m_apply, &core::ApplySequence::progressChanged, this, &FrmControl::showProgress);
 
     // Reset is the window's cancel button: Escape presses it. A plain window
     // has no cancel button of its own, so the key is a shortcut here.
@@ -93,7 +88,7 @@ FrmControl::~FrmControl() = default;
 
 void FrmControl::Form_Load()
 {
-    setWindowTitle(app::title());
+    setWindowTitle(identity::title());
     cmdReset_Click();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
     show();
@@ -113,7 +108,7 @@ void FrmControl::closeEvent(QCloseEvent *event)
 
 void FrmControl::UpdateDisplay()
 {
-    const advisor::Display display = advisor::displayFor(sliders());
+    const core::Display display = core::displayFor(sliders());
     ui->lblCurrent->setText(display.currentCaption);
     ui->lblDesired->setText(display.desiredCaption);
     ui->cmdPreview->setVisible(display.previewVisible);
@@ -121,8 +116,8 @@ void FrmControl::UpdateDisplay()
     // cuts the picture off on the right.
     m_scale.showPicture(ui->Image1, imlPenis->picture(display.beforePicture));
     m_scale.showPicture(ui->Image2, imlPenis->picture(display.afterPicture));
-    ui->Image1->resize(m_scale.length(advisor::twipsToPixels(display.beforeWidthTwips)), ui->Image1->height());
-    ui->Image2->resize(m_scale.length(advisor::twipsToPixels(display.afterWidthTwips)), ui->Image2->height());
+    ui->Image1->resize(m_scale.length(core::twipsToPixels(display.beforeWidthTwips)), ui->Image1->height());
+    ui->Image2->resize(m_scale.length(core::twipsToPixels(display.afterWidthTwips)), ui->Image2->height());
     showRecommendation(display.recommendation);
 }
 
@@ -133,16 +128,15 @@ void FrmControl::sldCol2_Scroll() { UpdateDisplay(); }
 
 void FrmControl::cmdReset_Click()
 {
-    ui->sldCol1->setValue(advisor::kResetTint);
-    ui->sldCol2->setValue(advisor::kResetTint);
-    ui->sldCurrent->setValue(advisor::kResetSize);
-    ui->sldWanted->setValue(advisor::kResetSize);
+    ui->sldCol1->setValue(core::kResetTint);
+    ui->sldCol2->setValue(core::kResetTint);
+    ui->sldCurrent->setValue(core::kResetSize);
+    ui->sldWanted->setValue(core::kResetSize);
     sldCol1_Scroll();
     sldCol2_Scroll();
 }
 
 void FrmControl::cmdGo_Click() { m_apply.apply(sliders()); }
-void FrmControl::Timer1_Timer() { m_apply.tick(); }
 
 // Each press builds the window anew; it is modal over this one and gone
 // once it closes.
@@ -154,7 +148,7 @@ void FrmControl::cmdPreview_Click()
 
 void FrmControl::cmdAbout_Click()
 {
-    FrmAbout frmAbout(this);
+    FrmAbout frmAbout(this, m_shell);
     frmAbout.exec();
 }
 
@@ -164,7 +158,7 @@ void FrmControl::cmdExit_Click()
     QCoreApplication::exit(EXIT_SUCCESS);
 }
 
-advisor::Sliders FrmControl::sliders() const
+core::Sliders FrmControl::sliders() const
 {
     return {ui->sldCurrent->value(), ui->sldWanted->value(), ui->sldCol1->value(), ui->sldCol2->value()};
 }
@@ -186,10 +180,4 @@ void FrmControl::showProgress(int minimum, int maximum, int value)
 {
     ui->prgApply->setRange(minimum, maximum);
     ui->prgApply->setValue(value);
-}
-
-void FrmControl::setTimer(int milliseconds, bool enabled)
-{
-    Timer1->setInterval(milliseconds);
-    Timer1->setEnabled(enabled);
 }

@@ -2,7 +2,6 @@
 
 #include "applysequence.h"
 #include "desktopscale.h"
-#include "messageboxes.h"
 
 #include <QWidget>
 
@@ -11,28 +10,29 @@
 namespace Ui {
 class frmControl;
 }
-namespace platform {
-class IntervalTimer;
+namespace core {
+class Shell;
 }
 class ImageList;
 
 // The main window: the control panel of the size advisor.
 //
 // Its layout lives in frmcontrol.ui; this class only wires events to the
-// advisor. A slider moved by the user emits ScrollSlider::scrolled, whose
-// handler runs UpdateDisplay(): advisor::displayFor() works out from the four
+// core. A slider moved by the user emits ScrollSlider::scrolled, whose
+// handler runs UpdateDisplay(): core::displayFor() works out from the four
 // slider values what the window shows, and UpdateDisplay writes it to the
-// controls. Apply runs an advisor::ApplySequence, which asks the user through
-// message boxes, moves the CD tray through the platform's media control, and
-// has the window follow it through its signals: enabled state, progress bar,
-// Timer1.
+// controls. Apply runs a core::ApplySequence, which asks the user through the
+// message boxes, moves the CD tray, fills the bar on its Timer1 and has the
+// window follow it through its signals: enabled state and progress bar. The
+// About window gets the shell that opens its links.
 class FrmControl : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Builds the window, resets it and shows it, centred and active.
-    explicit FrmControl(QWidget *parent = nullptr);
+    // Builds the window, resets it and shows it, centred and active. The
+    // ports stay the caller's and must outlive the window.
+    FrmControl(core::CdTray &tray, core::MessageBoxes &messageBoxes, core::Shell &shell, QWidget *parent = nullptr);
     ~FrmControl() override;
 
 protected:
@@ -48,21 +48,18 @@ private:
     void sldCol2_Scroll();
     void cmdReset_Click();
     void cmdGo_Click();
-    void Timer1_Timer();
     void cmdPreview_Click();
     void cmdAbout_Click();
     void cmdExit_Click();
 
-    advisor::Sliders sliders() const;
+    core::Sliders sliders() const;
     void showRecommendation(const QString &text);
     void showProgress(int minimum, int maximum, int value);
-    void setTimer(int milliseconds, bool enabled);
 
     std::unique_ptr<Ui::frmControl> ui;
     ImageList *imlPenis;
-    platform::IntervalTimer *Timer1;
     DesktopScale m_scale;
     FittingFonts m_recommendationFonts;
-    platform::QtMessageBoxes m_messageBoxes;
-    advisor::ApplySequence m_apply;
+    core::Shell &m_shell;
+    core::ApplySequence m_apply;
 };

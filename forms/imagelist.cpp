@@ -12,13 +12,13 @@ ImageList::ImageList(const QStringList &pictureFiles, QObject *parent)
 const QPixmap &ImageList::picture(int number) const
 {
     if (number < 1 || number > m_files.size())
-        throw advisor::RuntimeError(advisor::RuntimeError::IndexOutOfBounds, QStringLiteral("Index out of bounds"));
+        throw core::RuntimeError(core::RuntimeError::IndexOutOfBounds, QStringLiteral("Index out of bounds"));
     QPixmap &picture = m_pictures[number - 1];
     if (picture.isNull()) {
         const QString &file = m_files.at(number - 1);
         picture = QPixmap(file);
         if (picture.isNull())
-            throw advisor::RuntimeError(advisor::RuntimeError::InvalidPicture,
+            throw core::RuntimeError(core::RuntimeError::InvalidPicture,
                                         QStringLiteral("Invalid picture: %1").arg(file));
     }
     return picture;

@@ -36,8 +36,8 @@ void tst_Identity::names_data()
     QTest::addColumn<QString>("actual");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("executable name") << app::exeName() << declared(VANTELIX_TEST_EXECUTABLE);
-    QTest::newRow("application id") << app::applicationId() << declared(VANTELIX_TEST_APPLICATION_ID);
+    QTest::newRow("executable name") << identity::exeName() << declared(VANTELIX_TEST_EXECUTABLE);
+    QTest::newRow("application id") << identity::applicationId() << declared(VANTELIX_TEST_APPLICATION_ID);
 }
 
 void tst_Identity::names()
@@ -50,9 +50,9 @@ void tst_Identity::names()
 
 void tst_Identity::versionNumbers()
 {
-    QCOMPARE(app::major(), declaredNumber(VANTELIX_TEST_VERSION_MAJOR));
-    QCOMPARE(app::minor(), declaredNumber(VANTELIX_TEST_VERSION_MINOR));
-    QCOMPARE(app::revision(), declaredNumber(VANTELIX_TEST_VERSION_PATCH));
+    QCOMPARE(identity::major(), declaredNumber(VANTELIX_TEST_VERSION_MAJOR));
+    QCOMPARE(identity::minor(), declaredNumber(VANTELIX_TEST_VERSION_MINOR));
+    QCOMPARE(identity::revision(), declaredNumber(VANTELIX_TEST_VERSION_PATCH));
 }
 
 void tst_Identity::shownFormsIgnoreTheLocale_data()
@@ -76,9 +76,9 @@ void tst_Identity::shownFormsIgnoreTheLocale()
     QLocale::setDefault(QLocale(locale));
     QCOMPARE(QLocale().toString(2) != QStringLiteral("2"), ownDigits);
 
-    QCOMPARE(app::title(), declared(VANTELIX_TEST_PROJECT_NAME));
+    QCOMPARE(identity::title(), declared(VANTELIX_TEST_PROJECT_NAME));
     // The About line: plain numbers, no leading zeros.
-    QCOMPARE(app::versionLine(), QStringLiteral("Version %1.%2.%3")
+    QCOMPARE(identity::versionLine(), QStringLiteral("Version %1.%2.%3")
                                      .arg(QString::number(declaredNumber(VANTELIX_TEST_VERSION_MAJOR)),
                                           QString::number(declaredNumber(VANTELIX_TEST_VERSION_MINOR)),
                                           QString::number(declaredNumber(VANTELIX_TEST_VERSION_PATCH))));
@@ -88,14 +88,14 @@ void tst_Identity::pathIsTheExecutablesFolder()
 {
     const QString folder = QDir(declared(VANTELIX_TEST_EXECUTABLE_FOLDER)).canonicalPath();
     QVERIFY(!folder.isEmpty());
-    QCOMPARE(QDir(app::path()).canonicalPath(), folder);
+    QCOMPARE(QDir(identity::path()).canonicalPath(), folder);
 
     // Not the working directory: start-up from elsewhere gives the same folder.
     const QString previous = QDir::currentPath();
     QTemporaryDir elsewhere;
     QVERIFY(elsewhere.isValid());
     QVERIFY(QDir::setCurrent(elsewhere.path()));
-    const QString fromElsewhere = QDir(app::path()).canonicalPath();
+    const QString fromElsewhere = QDir(identity::path()).canonicalPath();
     QVERIFY(QDir::setCurrent(previous));
     QCOMPARE(fromElsewhere, folder);
 }

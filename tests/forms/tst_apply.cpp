@@ -1,6 +1,4 @@
-#include "frmcontrol.h"
-#include "intervaltimer.h"
-#include "mcirecorder.h"
+#include "mainwindowundertest.h"
 #include "messageboxdriver.h"
 #include "usertexts.h"
 #include "windowtesting.h"
@@ -11,14 +9,20 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
 using Button = QMessageBox::StandardButton;
 using Buttons = QList<QMessageBox::StandardButton>;
 
-using Commands = QList<QByteArray>;
+using Commands = QStringList;
 using namespace texts;
+
+namespace {
+const QString kTrayOpen = QStringLiteral("open");
+const QString kTrayClose = QStringLiteral("close");
+} // namespace
 
 class tst_Apply : public QObject
 {
@@ -40,7 +44,7 @@ private:
     template<typename T>
     T *child(const char *name) const
     {
-        return windowtesting::control<T>(m_window.get(), name);
+        return windowtesting::control<T>(m_window, name);
     }
     void press(const char *slider, Qt::Key key, int times);
     void verifyLook(const MessageBoxDriver::Shown &box) const;
@@ -48,8 +52,8 @@ private:
     void clickApply();
     void waitUntilIdle();
 
-    std::unique_ptr<MciRecorder> m_tray;
-    std::unique_ptr<FrmControl> m_window;
+    std::unique_ptr<MainWindowUnderTest> m_main;
+    FrmControl *m_window = nullptr;
     std::unique_ptr<MessageBoxDriver> m_boxes;
     QList<bool> m_enabledAtCommand;
 };
@@ -57,18 +61,17 @@ private:
 void tst_Apply::init()
 {
     m_enabledAtCommand.clear();
-    m_tray = std::make_unique<MciRecorder>();
-    m_window = std::make_unique<FrmControl>();
-    m_tray->onCall = [this](const QByteArray &) { m_enabledAtCommand << m_window->isEnabled(); };
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_main = std::make_unique<MainWindowUnderTest>();
+    m_window = &m_main->window;
+    m_main->tray.onCommand = [this](const QString &) { m_enabledAtCommand << m_window->isEnabled(); };
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
     m_boxes = std::make_unique<MessageBoxDriver>();
 }
 
 void tst_Apply::cleanup()
 {
     m_boxes.reset();
-    m_window.reset();
-    m_tray.reset();
+    m_main.reset();
 }
 
 void tst_Apply::press(const char *slider, Qt::Key key, int times)
@@ -107,14 +110,14 @@ void tst_Apply::boxesAndTray_data()
                                             << QStringList{kReduce} << Commands{};
     QTest::newRow("reduction: Yes by Enter goes to the tray, Cancel there")
         << "sldWanted" << int(Qt::Key_Up) << 1 << Buttons{Button::NoButton, Button::Cancel}
-        << QStringList{kReduce, kInsert} << Commands{kOpenTray};
+        << QStringList{kReduce, kInsert} << Commands{kTrayOpen};
     QTest::newRow("increase of 4: no question") << "sldWanted" << int(Qt::Key_Down) << 4 << Buttons{Button::Cancel}
-                                                << QStringList{kInsert} << Commands{kOpenTray};
+                                                << QStringList{kInsert} << Commands{kTrayOpen};
     QTest::newRow("increase of 5: the fatal question, No")
         << "sldWanted" << int(Qt::Key_Down) << 5 << Buttons{Button::No} << QStringList{kFatal} << Commands{};
     QTest::newRow("tint alone: straight to the tray, Escape cancels")
         << "sldCol2" << int(Qt::Key_Right) << 1 << Buttons{Button::Escape} << QStringList{kInsert}
-        << Commands{kOpenTray};
+        << Commands{kTrayOpen};
 }
 
 void tst_Apply::boxesAndTray()
@@ -134,7 +137,7 @@ void tst_Apply::boxesAndTray()
 
     QCOMPARE(m_boxes->texts(), texts);
     QVERIFY(m_boxes->answers.isEmpty());
-    QCOMPARE(m_tray->commands(), commands);
+    QCOMPARE(m_main->tray.commands, commands);
     for (const MessageBoxDriver::Shown &box : std::as_const(m_boxes->shown))
         verifyLook(box);
     // Stopped before the fill: nothing changed but, maybe, the tray.
@@ -165,7 +168,7 @@ void tst_Apply::verifyLook(const MessageBoxDriver::Shown &box) const
     QCOMPARE(box.icon, look.icon);
     QCOMPARE(box.buttons, look.buttons);
     QCOMPARE(box.defaultButton, look.defaultButton);
-    QCOMPARE(box.owner, m_window.get());
+    QCOMPARE(box.owner, m_window);
     QVERIFY(box.modal);
 }
 
@@ -180,9 +183,9 @@ void tst_Apply::fillRunsWithTheWindowDisabledAndEndsWithOneSuccessBox()
     press("sldWanted", Qt::Key_Down, 2);
     const QList<int> slidersBefore = sliderValues();
     auto *bar = child<QProgressBar>("prgApply");
-    auto *timer = m_window->findChild<platform::IntervalTimer *>(QStringLiteral("Timer1"));
+    auto *timer = m_window->findChild<QTimer *>(QStringLiteral("Timer1"));
     QVERIFY(timer);
-    QSignalSpy ticks(timer, &platform::IntervalTimer::timeout);
+    QSignalSpy ticks(timer, &QTimer::timeout);
     QList<bool> enabledWhileFilling;
     connect(bar, &QProgressBar::valueChanged, this, [&] { enabledWhileFilling << m_window->isEnabled(); });
 
@@ -190,7 +193,7 @@ void tst_Apply::fillRunsWithTheWindowDisabledAndEndsWithOneSuccessBox()
     m_boxes->answers = {Button::NoButton, Button::Ok};
     m_boxes->thinkingTimeMs = 300;
     clickApply();
-    QCOMPARE(m_tray->commands(), (Commands{kOpenTray, kCloseTray}));
+    QCOMPARE(m_main->tray.commands, (Commands{kTrayOpen, kTrayClose}));
     // Open with the window enabled (the box is modal); close after disabling it.
     QCOMPARE(m_enabledAtCommand, (QList<bool>{true, false}));
     QVERIFY(!m_window->isEnabled());
@@ -224,7 +227,7 @@ void tst_Apply::disabledWindowTakesNoInputAndCannotBeClosed()
     QTest::keyClick(m_window->windowHandle(), Qt::Key_Escape); // would be Reset
     QTest::keyClick(m_window->windowHandle(), Qt::Key_Down);
     QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {},
-                      child<QPushButton>("cmdExit")->mapTo(m_window.get(), QPoint(5, 5)));
+                      child<QPushButton>("cmdExit")->mapTo(m_window, QPoint(5, 5)));
     QCOMPARE(child<QSlider>("sldCurrent")->value(), 6);
     // The close box does nothing either.
     QVERIFY(!m_window->close());
@@ -280,7 +283,7 @@ void tst_Apply::applyAgainAfterSuccessRunsAgain()
         waitUntilIdle();
     }
     QCOMPARE(m_boxes->texts(), (QStringList{kReduce, kInsert, kSuccess, kReduce, kInsert, kSuccess}));
-    QCOMPARE(m_tray->commands(), (Commands{kOpenTray, kCloseTray, kOpenTray, kCloseTray}));
+    QCOMPARE(m_main->tray.commands, (Commands{kTrayOpen, kTrayClose, kTrayOpen, kTrayClose}));
     QCOMPARE(child<QProgressBar>("prgApply")->value(), 100);
 }
 
@@ -295,13 +298,13 @@ void tst_Apply::applyClickedAsABoxClosesStartsNothing_data()
     QTest::newRow("nothing changed") << 0 << Buttons{Button::Ok} << kNothingChanged << QStringList{kNothingChanged}
                                      << Commands{};
     QTest::newRow("increase question, Yes") << 5 << Buttons{Button::Yes, Button::Cancel} << kFatal
-                                            << QStringList{kFatal, kInsert} << Commands{kOpenTray};
+                                            << QStringList{kFatal, kInsert} << Commands{kTrayOpen};
     QTest::newRow("insertion, Cancel") << 1 << Buttons{Button::Cancel} << kInsert << QStringList{kInsert}
-                                       << Commands{kOpenTray};
+                                       << Commands{kTrayOpen};
     QTest::newRow("insertion, OK") << 1 << Buttons{Button::Ok, Button::Ok} << kInsert
-                                   << QStringList{kInsert, kSuccess} << Commands{kOpenTray, kCloseTray};
+                                   << QStringList{kInsert, kSuccess} << Commands{kTrayOpen, kTrayClose};
     QTest::newRow("success") << 1 << Buttons{Button::Ok, Button::Ok} << kSuccess << QStringList{kInsert, kSuccess}
-                             << Commands{kOpenTray, kCloseTray};
+                             << Commands{kTrayOpen, kTrayClose};
 }
 
 // A click that the box's event loop handles together with the answer, before
@@ -322,7 +325,7 @@ void tst_Apply::applyClickedAsABoxClosesStartsNothing()
             return;
         clicked = true;
         auto *apply = child<QPushButton>("cmdGo");
-        QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, apply->mapTo(m_window.get(), QPoint(5, 5)));
+        QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, apply->mapTo(m_window, QPoint(5, 5)));
     };
     clickApply();
     waitUntilIdle();
@@ -330,9 +333,9 @@ void tst_Apply::applyClickedAsABoxClosesStartsNothing()
 
     QVERIFY(clicked);
     QCOMPARE(m_boxes->texts(), texts);
-    QCOMPARE(m_tray->commands(), commands);
+    QCOMPARE(m_main->tray.commands, commands);
     // The tray closes once, with the window disabled.
-    QCOMPARE(m_enabledAtCommand.count(false), commands.count(kCloseTray));
+    QCOMPARE(m_enabledAtCommand.count(false), commands.count(kTrayClose));
     QVERIFY(m_window->isEnabled());
 }
 

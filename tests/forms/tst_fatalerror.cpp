@@ -22,7 +22,7 @@ int runFailingHandler(int argc, char *argv[])
     QTimer::singleShot(0, &context, [kind] {
         runHandler([kind] {
             if (kind == "overflow")
-                advisor::throwOverflow();
+                core::throwOverflow();
             if (kind == "std")
                 throw std::runtime_error("Out of paper");
             throw 42;

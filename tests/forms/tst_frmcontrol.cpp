@@ -1,5 +1,5 @@
 #include "frmcontrol.h"
-#include "mcirecorder.h"
+#include "mainwindowundertest.h"
 #include "usertexts.h"
 #include "scrollslider.h"
 #include "windowtesting.h"
@@ -83,12 +83,12 @@ private:
     template<typename T>
     T *child(const char *name) const
     {
-        return windowtesting::control<T>(m_window.get(), name);
+        return windowtesting::control<T>(m_window, name);
     }
     QString text(const char *label) const { return child<QLabel>(label)->text(); }
 
-    MciRecorder m_tray;
-    std::unique_ptr<FrmControl> m_window;
+    std::unique_ptr<MainWindowUnderTest> m_main;
+    FrmControl *m_window = nullptr;
     std::unique_ptr<FirstSight> m_firstSight;
 };
 
@@ -96,15 +96,16 @@ void tst_FrmControl::init()
 {
     m_firstSight = std::make_unique<FirstSight>();
     qApp->installEventFilter(m_firstSight.get());
-    m_window = std::make_unique<FrmControl>();
+    m_main = std::make_unique<MainWindowUnderTest>();
+    m_window = &m_main->window;
     qApp->removeEventFilter(m_firstSight.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
 }
 
 void tst_FrmControl::cleanup()
 {
-    m_window.reset();
-    QVERIFY(m_tray.calls.isEmpty());
+    QVERIFY(m_main->tray.commands.isEmpty());
+    m_main.reset();
 }
 
 void tst_FrmControl::firstSight()
@@ -313,7 +314,7 @@ void tst_FrmControl::resetRestoresDefaults()
     QVERIFY(child<QPushButton>("cmdPreview")->isVisible());
 
     if (byEscape)
-        QTest::keyClick(m_window.get(), Qt::Key_Escape);
+        QTest::keyClick(m_window, Qt::Key_Escape);
     else
         QTest::mouseClick(child<QPushButton>("cmdReset"), Qt::LeftButton);
 
@@ -442,7 +443,7 @@ void tst_FrmControl::everyRecommendationShowsWhole()
     QRect visible = label->contentsRect();
     auto *preview = child<QPushButton>("cmdPreview");
     if (preview->isVisible()) // the button covers the label's lower part
-        visible.setBottom(label->mapFrom(m_window.get(), preview->pos()).y() - 1);
+        visible.setBottom(label->mapFrom(m_window, preview->pos()).y() - 1);
     const QRect needed = label->fontMetrics().boundingRect(visible, int(label->alignment()) | Qt::TextWordWrap,
                                                             label->text());
     QVERIFY2(visible.contains(needed), qPrintable(QStringLiteral("needs %1 px, has %2 px")
@@ -478,7 +479,7 @@ void tst_FrmControl::previewAndAboutOpenModalWindows()
             opened << child;
             QCOMPARE(child->objectName(), window);
             QCOMPARE(child->windowTitle(), caption);
-            QCOMPARE(child->parentWidget(), m_window.get());
+            QCOMPARE(child->parentWidget(), m_window);
             QVERIFY(child->isModal());
             const QPoint ownerCentre = m_window->geometry().center();
             QVERIFY((child->geometry().center() - ownerCentre).manhattanLength() <= 60);

@@ -51,8 +51,8 @@ void tst_ImageList::numbersOutsideTheListAreErrors()
     try {
         list.picture(number);
         QFAIL("no error raised");
-    } catch (const advisor::RuntimeError &error) {
-        QCOMPARE(error.number(), advisor::RuntimeError::IndexOutOfBounds);
+    } catch (const core::RuntimeError &error) {
+        QCOMPARE(error.number(), core::RuntimeError::IndexOutOfBounds);
     }
 }
 
@@ -62,8 +62,8 @@ void tst_ImageList::aPictureThatDoesNotDecodeIsAnError()
     try {
         list.picture(1);
         QFAIL("no error raised");
-    } catch (const advisor::RuntimeError &error) {
-        QCOMPARE(error.number(), advisor::RuntimeError::InvalidPicture);
+    } catch (const core::RuntimeError &error) {
+        QCOMPARE(error.number(), core::RuntimeError::InvalidPicture);
     }
 }
 

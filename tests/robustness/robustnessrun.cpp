@@ -1,7 +1,6 @@
 #include "robustnessrun.h"
 
 #include "frmcontrol.h"
-#include "linkrecorder.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -28,7 +27,8 @@ RobustnessRun::RobustnessRun(const Plan &plan)
         if (m_sinceEvent.isValid() && m_sinceEvent.elapsed() > kQuietLimitMs)
             fail(QStringLiteral("no event for %1 ms").arg(m_sinceEvent.elapsed()));
     });
-    m_tray.onCall = [this](const QByteArray &command) { trayCommand(command); };
+    m_tray.onCommand = [this](const QString &command) { trayCommand(command); };
+    m_shell.onOpen = [this](const RecordingShell::Request &request) { linkOpened(request); };
     m_boxes.chooser = [this](const QMessageBox &box) { return answer(box); };
     m_boxes.afterAnswer = [this](const QMessageBox &box) { rightAfterAnswer(box); };
 }
@@ -37,10 +37,10 @@ RobustnessRun::~RobustnessRun() = default;
 
 QString RobustnessRun::run()
 {
-    m_links = std::make_unique<LinkRecorder>([this](const QUrl &url) { linkOpened(url); });
     m_watchdog.start(1000);
     for (bool done = false; !done && m_failure.isEmpty(); done = m_windingDown) {
-        m_window = std::make_unique<FrmControl>();
+        m_window = std::make_unique<FrmControl>(m_tray, m_messageBoxes, m_shell);
+        m_messageBoxes.setOwner(m_window.get());
         m_display = std::make_unique<ExpectedDisplay>(*m_window);
         ++m_counts[QStringLiteral("main windows")];
         note(QStringLiteral("a new main window opens"));
@@ -57,9 +57,9 @@ QString RobustnessRun::run()
         }
         m_display.reset();
         m_window.reset();
+        m_messageBoxes.setOwner(nullptr);
     }
     m_watchdog.stop();
-    m_links.reset();
     return m_failure;
 }
 
@@ -172,15 +172,13 @@ void RobustnessRun::check()
         fail(QStringLiteral("the main window has been disabled for %1 ms").arg(m_fillTime.elapsed()));
 }
 
-void RobustnessRun::trayCommand(const QByteArray &command)
+void RobustnessRun::trayCommand(const QString &command)
 {
-    note(QStringLiteral("       tray command \"%1\"").arg(QString::fromLatin1(command)));
-    if (command != texts::kOpenTray && command != texts::kCloseTray) {
-        fail(QStringLiteral("an unknown tray command \"%1\"").arg(QString::fromLatin1(command)));
-    } else if (command == texts::kCloseTray) {
+    note(QStringLiteral("       the tray is told to ") + command);
+    if (command == QLatin1String("close")) {
         // A Cancel leaves the tray open, so an open may follow an open; a
         // close comes only after an open.
-        if (m_lastTrayCommand != texts::kOpenTray)
+        if (m_lastTrayCommand != QLatin1String("open"))
             fail(QStringLiteral("the tray is told to close without being told to open"));
         else if (m_window->isEnabled())
             fail(QStringLiteral("the tray closes while the main window takes input"));
@@ -213,12 +211,12 @@ int RobustnessRun::programBoxes()
     return open;
 }
 
-void RobustnessRun::linkOpened(const QUrl &url)
+void RobustnessRun::linkOpened(const RecordingShell::Request &request)
 {
     ++m_counts[QStringLiteral("links opened")];
-    note(QStringLiteral("       the desktop is asked to open ") + url.toString());
-    if (url != QUrl(texts::kMailLink) && url != QUrl(texts::kWebsite))
-        fail(QStringLiteral("the desktop was asked to open ") + url.toString());
+    note(QStringLiteral("       the shell is asked to open ") + request.target);
+    if (request.target != texts::kMailLink && request.target != texts::kWebsite)
+        fail(QStringLiteral("the shell was asked to open ") + request.target);
 }
 
 QMessageBox::StandardButton RobustnessRun::answer(const QMessageBox &box)

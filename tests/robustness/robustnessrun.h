@@ -1,9 +1,11 @@
 #pragma once
 
 #include "expecteddisplay.h"
-#include "mcirecorder.h"
 #include "messageboxdriver.h"
+#include "qtmessageboxes.h"
 #include "randomuser.h"
+#include "recordingshell.h"
+#include "recordingtray.h"
 #include "usertexts.h"
 
 #include <QElapsedTimer>
@@ -15,7 +17,6 @@
 #include <memory>
 
 class FrmControl;
-class LinkRecorder;
 
 // Drives the real windows with random input until its events are spent,
 // checking after every event what must hold whatever the user does.
@@ -57,9 +58,9 @@ private:
     // Visible modal windows, or -1 while one that closed is not yet gone.
     int openModals() const;
     void check();
-    void trayCommand(const QByteArray &command);
+    void trayCommand(const QString &command);
     void rightAfterAnswer(const QMessageBox &box);
-    void linkOpened(const QUrl &url);
+    void linkOpened(const RecordingShell::Request &request);
     QMessageBox::StandardButton answer(const QMessageBox &box);
     int successBoxes() const { return int(m_boxes.texts().count(texts::kSuccess)); }
     static int programBoxes();
@@ -71,9 +72,10 @@ private:
     // Input while the bar fills, from a sequence of its own: how much of it
     // fits into a fill depends on the machine, and must not change the rest.
     RandomUser m_fillingUser;
-    MciRecorder m_tray;
+    RecordingTray m_tray;
+    RecordingShell m_shell;
+    platform::QtMessageBoxes m_messageBoxes;
     MessageBoxDriver m_boxes;
-    std::unique_ptr<LinkRecorder> m_links;
     std::unique_ptr<FrmControl> m_window;
     std::unique_ptr<ExpectedDisplay> m_display;
 
@@ -87,7 +89,7 @@ private:
     int m_events = 0;
     int m_fills = 0;
     int m_successAnswers = 0;
-    QByteArray m_lastTrayCommand;
+    QString m_lastTrayCommand;
     bool m_windingDown = false;
     QString m_failure;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "applysequence.h"
+#include "messageboxes.h"
 
 #include <QList>
 
@@ -9,21 +9,21 @@
 // Stands in for the desktop's message boxes where there are no windows: notes
 // each message and gives the next answer of the script, or the first button
 // once the script has run out.
-class ScriptedMessageBoxes final : public advisor::MessageBoxes
+class ScriptedMessageBoxes final : public core::MessageBoxes
 {
 public:
-    QList<advisor::Message> shown;
-    QList<advisor::Answer> answers;
+    QList<core::Message> shown;
+    QList<core::Answer> answers;
     // Runs while a box is open, before it is answered.
-    std::function<void(const advisor::Message &)> whileOpen;
+    std::function<void(const core::Message &)> whileOpen;
 
-    advisor::Answer show(const advisor::Message &message) override
+    core::Answer show(const core::Message &message) override
     {
         shown << message;
         if (whileOpen)
             whileOpen(message);
         if (!answers.isEmpty())
             return answers.takeFirst();
-        return message.buttons == advisor::Message::Buttons::YesNo ? advisor::Answer::Yes : advisor::Answer::Ok;
+        return message.buttons == core::Message::Buttons::YesNo ? core::Answer::Yes : core::Answer::Ok;
     }
 };

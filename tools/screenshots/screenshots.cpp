@@ -6,8 +6,7 @@
 // caller, see tools/take-screenshots.sh), it takes only the main and the
 // About window as they open, as main-window-<look> and about-window-<look>.
 
-#include "frmcontrol.h"
-#include "mcisendstring.h"
+#include "mainwindowundertest.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,12 +23,6 @@
 #include <functional>
 
 namespace {
-
-// The tray stays where it is: the platform's media control answers nothing.
-unsigned noTray(const char *, char *, unsigned, quintptr)
-{
-    return 0;
-}
 
 [[noreturn]] void fail(const char *what)
 {
@@ -130,8 +123,9 @@ int main(int argc, char *argv[])
         fail("usage: vantelix-screenshots <output folder> [<look>]");
     const Photographer camera(QString::fromLocal8Bit(argv[1]));
 
-    const platform::MciSendStringReplacement tray(&noTray);
-    FrmControl window;
+    // The tray stays where it is.
+    MainWindowUnderTest main;
+    FrmControl &window = main.window;
     if (!QTest::qWaitForWindowExposed(&window))
         fail("the main window did not appear");
     ModalScript modals;

@@ -7,7 +7,7 @@
 #include "frmabout.h"
 #include "frmcontrol.h"
 #include "frmtoobig.h"
-#include "mcirecorder.h"
+#include "mainwindowundertest.h"
 #include "windowtesting.h"
 
 #include <QAbstractButton>
@@ -301,7 +301,6 @@ private:
     void withWindow(const QString &kind, const QFont &desktopFont, const QString &theme,
                     const std::function<void(QWidget *)> &check);
 
-    MciRecorder m_tray;
     // Each text's size over the desktop font's at 9 pt, by window and text.
     QHash<QString, QHash<QString, qreal>> m_referenceRatios;
     QHash<QString, QSize> m_referenceSizes;
@@ -319,7 +318,8 @@ void tst_DesktopAppearance::withWindow(const QString &kind, const QFont &desktop
     QApplication::setFont(desktopFont);
     QApplication::setPalette(desktopPalette(theme));
 
-    FrmControl main;
+    MainWindowUnderTest window;
+    FrmControl &main = window.window;
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     const auto press = [&main](const char *slider, Qt::Key key, int times) {
         auto *target = windowtesting::control<QSlider>(&main, slider);
@@ -336,7 +336,7 @@ void tst_DesktopAppearance::withWindow(const QString &kind, const QFont &desktop
         press("sldWanted", Qt::Key_End, 1);
         check(&main);
     } else if (kind == QLatin1String("About")) {
-        FrmAbout about(&main);
+        FrmAbout about(&main, window.shell);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         check(&about);
@@ -467,8 +467,8 @@ void tst_DesktopAppearance::aboutTextColours()
     QApplication::setPalette(palette);
     const auto restore = qScopeGuard([&original] { QApplication::setPalette(original); });
 
-    FrmControl main;
-    FrmAbout about(&main);
+    MainWindowUnderTest window;
+    FrmAbout about(&window.window, window.shell);
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     const std::optional<ShownText> text = shownText(about.findChild<QLabel *>(label));
