@@ -20,11 +20,7 @@ endif()
 # would otherwise carry its zero into every form (and into C++ as octal).
 math(EXPR VANTELIX_VERSION_MAJOR "${PROJECT_VERSION_MAJOR}")
 math(EXPR VANTELIX_VERSION_MINOR "${PROJECT_VERSION_MINOR}")
-if("${PROJECT_VERSION_PATCH}" STREQUAL "")
-    set(VANTELIX_VERSION_REVISION 0)
-else()
-    math(EXPR VANTELIX_VERSION_REVISION "${PROJECT_VERSION_PATCH}")
-endif()
+math(EXPR VANTELIX_VERSION_REVISION "0${PROJECT_VERSION_PATCH}")
 
 # The version strings give the minor number two digits and the revision four,
 # and the version resource holds each number in 16 bits.
@@ -33,20 +29,14 @@ if(VANTELIX_VERSION_MAJOR GREATER 65535 OR VANTELIX_VERSION_MINOR GREATER 99
     message(FATAL_ERROR "Version ${PROJECT_VERSION} does not fit the written forms "
         "major.mm.rrrr of the version resource")
 endif()
-
-function(_vantelix_zero_pad out_var value width)
-    string(LENGTH "${value}" length)
-    math(EXPR missing "${width} - ${length}")
-    string(REPEAT "0" ${missing} zeros)
-    set(${out_var} "${zeros}${value}" PARENT_SCOPE)
-endfunction()
-
-_vantelix_zero_pad(_vantelix_minor2 ${VANTELIX_VERSION_MINOR} 2)
-_vantelix_zero_pad(_vantelix_revision4 ${VANTELIX_VERSION_REVISION} 4)
+math(EXPR _vantelix_minor2 "100 + ${VANTELIX_VERSION_MINOR}")
+math(EXPR _vantelix_revision4 "10000 + ${VANTELIX_VERSION_REVISION}")
+string(SUBSTRING ${_vantelix_minor2} 1 2 _vantelix_minor2)
+string(SUBSTRING ${_vantelix_revision4} 1 4 _vantelix_revision4)
 
 # "1.01.0002" in the version resource strings, 1.1.0.2 as its fixed file and
 # product version, 1.1 as the image version in the executable header. (The
-# About window's "Version 1.1.2" is written by app::versionLine().)
+# About window's "Version 1.1.2" is written by identity::versionLine().)
 set(VANTELIX_VERSION_STRING "${VANTELIX_VERSION_MAJOR}.${_vantelix_minor2}.${_vantelix_revision4}")
 set(VANTELIX_VERSION_FIXED "${VANTELIX_VERSION_MAJOR},${VANTELIX_VERSION_MINOR},0,${VANTELIX_VERSION_REVISION}")
 set(VANTELIX_IMAGE_VERSION "${VANTELIX_VERSION_MAJOR}.${VANTELIX_VERSION_MINOR}")
