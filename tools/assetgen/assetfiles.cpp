@@ -4,6 +4,7 @@
 #include "gifencoder.h"
 #include "icoencoder.h"
 #include "iconartwork.h"
+#include "iconresources.h"
 #include "jpegencoder.h"
 #include "photoshopresources.h"
 #include "previewartwork.h"
@@ -69,16 +70,30 @@ QByteArray aboutIcon()
     return encodeIco({{aboutIconArtwork(), IconImage::Depth::Palette8}});
 }
 
+// The application icon as resources of the Windows executable, whose resource
+// script (app/windows) includes this one.
+QByteArray applicationIconResources(const QByteArray &icon)
+{
+    constexpr quint16 kGroupId = 1;
+    constexpr quint16 kFirstImageId = 30001;
+    const QByteArray comment = "// frmControl.ico as Windows resources, language-neutral: the images from "
+                               + QByteArray::number(kFirstImageId) + " on and group " + QByteArray::number(kGroupId)
+                               + ".\n// Written by tools/assetgen: run tools/generate-assets.sh.\n";
+    return comment + iconResourceScript(icon, kGroupId, kFirstImageId);
+}
+
 } // namespace
 
 QList<AssetFile> generateAssetFiles()
 {
+    const QByteArray icon = applicationIcon();
     QList<AssetFile> files;
     for (int number = 1; number <= kTintPictureCount; ++number)
         files.append({QStringLiteral("img%1.gif").arg(100 + number), encodeGif(tintPicture(number))});
     files.append({QStringLiteral("imgPreview.jpg"), previewPicture()});
     files.append({QStringLiteral("picIcon.gif"), aboutPicture()});
-    files.append({QStringLiteral("frmControl.ico"), applicationIcon()});
+    files.append({QStringLiteral("frmControl.ico"), icon});
+    files.append({QStringLiteral("frmControl.rc"), applicationIconResources(icon)});
     files.append({QStringLiteral("frmAbout.ico"), aboutIcon()});
     return files;
 }
