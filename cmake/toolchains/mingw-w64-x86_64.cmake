@@ -4,11 +4,9 @@
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)
+# CMake takes windres, ar, strip and objdump of the same prefix.
 set(CMAKE_C_COMPILER   ${TOOLCHAIN_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER  ${TOOLCHAIN_PREFIX}-windres)
-set(CMAKE_AR           ${TOOLCHAIN_PREFIX}-gcc-ar-posix CACHE FILEPATH "")
-set(CMAKE_RANLIB       ${TOOLCHAIN_PREFIX}-gcc-ranlib-posix CACHE FILEPATH "")
 
 # Qt's CMake files name the place they were installed to, so Qt stays there.
 set(VANTELIX_WINDOWS_QT /opt/qt6-mingw/qt-6.4.2-mingw64 CACHE PATH "Qt 6 built for Windows x86_64 with MinGW-w64")
