@@ -1,37 +1,40 @@
 # The Windows program as one folder that runs where it is unpacked: the
 # executable, the Qt plugins it loads, and every DLL that these import from
-# Qt or the MinGW runtime. The system's own DLLs stay out. (Written for
-# MinGW-w64, whose objdump reads the imports.)
-include(${CMAKE_CURRENT_LIST_DIR}/MinGWRuntime.cmake)
+# Qt or the MinGW runtime. The system's own DLLs stay out.
 
-# The plugins the program loads: its window system, its style and the
-# readers of its pictures (GIF, ICO, JPEG). Each goes to the folder of its
-# kind (platforms/, styles/, imageformats/) beside the executable, where Qt
-# looks for it.
-set(VANTELIX_WINDOWS_PLUGINS
-    Qt6::QWindowsIntegrationPlugin
-    Qt6::QWindowsVistaStylePlugin
-    Qt6::QGifPlugin
-    Qt6::QICOPlugin
-    Qt6::QJpegPlugin)
-
+# The plugins: the window system, the style and the readers of the pictures
+# (GIF, ICO, JPEG), each in the folder of its kind (platforms/, styles/,
+# imageformats/) beside the executable, where Qt looks for it.
 install(TARGETS ${VANTELIX_EXECUTABLE} RUNTIME DESTINATION .)
-set(importers $<TARGET_FILE:${VANTELIX_EXECUTABLE}>)
-foreach(plugin IN LISTS VANTELIX_WINDOWS_PLUGINS)
+set(plugins)
+foreach(plugin Qt6::QWindowsIntegrationPlugin Qt6::QWindowsVistaStylePlugin
+        Qt6::QGifPlugin Qt6::QICOPlugin Qt6::QJpegPlugin)
     get_target_property(kind ${plugin} QT_PLUGIN_TYPE)
     install(IMPORTED_RUNTIME_ARTIFACTS ${plugin} LIBRARY DESTINATION ${kind})
-    list(APPEND importers $<TARGET_FILE:${plugin}>)
+    list(APPEND plugins $<TARGET_FILE:${plugin}>)
 endforeach()
 
-# The DLLs, found from the imports that objdump lists. (CMake's own
-# runtime dependency sets cannot do this from Linux: they look the names up
-# in lower case, and the file system is not Windows'.)
+# Qt's DLLs are the ones the program links. CMake follows their imports, the
+# program's and the plugins' into Qt's folder, then the compiler's (a MinGW on
+# Windows keeps its runtime beside the compiler, Qt's installer a copy beside
+# Qt's DLLs: the first found wins, as a conflict would stop CMake); a DLL none
+# of these holds is the system's. CMake looks each imported name up in lower
+# case (CMake's file(GET_RUNTIME_DEPENDENCIES), library resolution on Windows),
+# which finds the runtime's DLLs on any disk but Qt6Core.dll on Windows' only:
+# hence Qt's from the link.
+cmake_path(GET CMAKE_CXX_COMPILER PARENT_PATH compiler_dir)
 install(CODE "
-    cmake_policy(PUSH)
-    cmake_policy(VERSION ${CMAKE_MINIMUM_REQUIRED_VERSION})
-    set(VANTELIX_DLL_IMPORTERS \"${importers}\")
-    set(VANTELIX_DLL_DIRS \"$<TARGET_FILE_DIR:Qt6::Core>;${VANTELIX_MINGW_RUNTIME_DIRS}\")
-    set(VANTELIX_OBJDUMP \"${CMAKE_OBJDUMP}\")
-    set(VANTELIX_STRIP \"${CMAKE_STRIP}\")
-    include(\"${CMAKE_CURRENT_LIST_DIR}/InstallWindowsDlls.cmake\")
-    cmake_policy(POP)")
+    set(qt \"$<TARGET_RUNTIME_DLLS:${VANTELIX_EXECUTABLE}>\")
+    set(plugins \"${plugins}\")
+    set(folders \"$<TARGET_FILE_DIR:Qt6::Core>;${CMAKE_CXX_IMPLICIT_LINK_DIRECTORIES};${compiler_dir}\")
+    file(GET_RUNTIME_DEPENDENCIES
+        EXECUTABLES \"$<TARGET_FILE:${VANTELIX_EXECUTABLE}>\" LIBRARIES \${qt} MODULES \${plugins}
+        DIRECTORIES \${folders} RESOLVED_DEPENDENCIES_VAR runtime UNRESOLVED_DEPENDENCIES_VAR system)
+    foreach(dll IN LISTS qt runtime)
+        file(INSTALL \"\${dll}\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}\" TYPE SHARED_LIBRARY)
+        cmake_path(GET dll FILENAME name)
+        if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND \"${CMAKE_STRIP}\" \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${name}\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endif()
+    endforeach()")

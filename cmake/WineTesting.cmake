@@ -6,7 +6,6 @@ if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
     message(FATAL_ERROR "The Windows tests run under Wine: configure with the windows preset, "
         "or set CMAKE_CROSSCOMPILING_EMULATOR to ${PROJECT_SOURCE_DIR}/tools/windows/wine-run.sh")
 endif()
-include(${CMAKE_CURRENT_LIST_DIR}/MinGWRuntime.cmake)
 
 set(VANTELIX_WINE_PREFIX ${PROJECT_BINARY_DIR}/wine-prefix)
 add_test(NAME wine_prefix COMMAND ${PROJECT_SOURCE_DIR}/tools/windows/wine-prefix.sh ${VANTELIX_WINE_PREFIX})
@@ -14,11 +13,11 @@ add_test(NAME wine_prefix_stop COMMAND ${PROJECT_SOURCE_DIR}/tools/windows/wine-
 set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine LABELS windows)
 set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine LABELS windows)
 
-# Where Windows finds the DLLs: Qt's and the MinGW runtime's folders, on the
-# drive Z: that Wine gives the Unix root. The escaped semicolons stay in the
-# one variable.
+# Where Windows finds the DLLs: Qt's folder and the compiler's, where MinGW
+# keeps its runtime, on the drive Z: that Wine gives the Unix root. The
+# escaped semicolons stay in the one variable.
 set(VANTELIX_WINE_PATH "Z:$<TARGET_FILE_DIR:Qt6::Core>")
-foreach(folder IN LISTS VANTELIX_MINGW_RUNTIME_DIRS)
+foreach(folder IN LISTS CMAKE_CXX_IMPLICIT_LINK_DIRECTORIES)
     string(APPEND VANTELIX_WINE_PATH "\\;Z:${folder}")
 endforeach()
 

@@ -7,6 +7,10 @@ set(TOOLCHAIN_PREFIX x86_64-w64-mingw32)
 # CMake takes windres, ar, strip and objdump of the same prefix.
 set(CMAKE_C_COMPILER   ${TOOLCHAIN_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
+# The installation reads the imports of Windows files, not of the host's.
+set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
+set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
+set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND ${TOOLCHAIN_PREFIX}-objdump)
 
 # Qt's CMake files name the place they were installed to, so Qt stays there.
 set(VANTELIX_WINDOWS_QT /opt/qt6-mingw/qt-6.4.2-mingw64 CACHE PATH "Qt 6 built for Windows x86_64 with MinGW-w64")
