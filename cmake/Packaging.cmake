@@ -32,15 +32,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # dpkg-shlibdeps (dpkg-dev) finds the Qt and libcdio packages the program links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
-if(NOT DEFINED CPACK_GENERATOR)
-    if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
-        set(CPACK_GENERATOR DEB)
-    elseif(WIN32)
-        set(CPACK_GENERATOR ZIP)
-    endif()
-endif()
-# vantelix-1.1.2-windows-x86_64.zip, holding one folder of that name.
 if(WIN32)
+    # vantelix-1.1.2-windows-x86_64.zip, holding one folder of that name.
+    set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-windows-x86_64")
+elseif(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    set(CPACK_GENERATOR DEB)
 endif()
 include(CPack)
