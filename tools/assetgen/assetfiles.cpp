@@ -11,6 +11,7 @@
 #include "quantizer.h"
 #include "tintpictures.h"
 
+#include <QBuffer>
 #include <QFile>
 
 #include <stdexcept>
@@ -65,6 +66,18 @@ QByteArray applicationIcon()
     return encodeIco(images);
 }
 
+// The application icon's image of that size with its alpha channel, as the
+// desktop's icon themes take it.
+QByteArray desktopIcon(int size)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!applicationIconArtwork(size, false).save(&buffer, "PNG"))
+        throw std::runtime_error("cannot write a desktop icon");
+    return png;
+}
+
 QByteArray aboutIcon()
 {
     return encodeIco({{aboutIconArtwork(), IconImage::Depth::Palette8}});
@@ -94,6 +107,8 @@ QList<AssetFile> generateAssetFiles()
     files.append({QStringLiteral("picIcon.gif"), aboutPicture()});
     files.append({QStringLiteral("frmControl.ico"), icon});
     files.append({QStringLiteral("frmControl.rc"), applicationIconResources(icon)});
+    for (const int size : {16, 32, 48})
+        files.append({QStringLiteral("frmControl-%1.png").arg(size), desktopIcon(size)});
     files.append({QStringLiteral("frmAbout.ico"), aboutIcon()});
     return files;
 }

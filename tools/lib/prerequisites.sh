@@ -5,19 +5,16 @@ BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools
     libcdio-dev libfontconfig-dev
-    icoutils
     fonts-dejavu-core
 )
 
 # The asset generator, the Windows resource check, desktop-file checks,
-# packaging, the plain Makefile build, and the real-window and screen-reader
-# checks.
+# packaging, and the real-window and screen-reader checks.
 TEST_PACKAGES=(
     libgif-dev libjpeg62-turbo-dev libjpeg-turbo-progs libimage-exiftool-perl icc-profiles-free
     binutils-mingw-w64-x86-64
     desktop-file-utils appstream
     dpkg-dev file
-    make
     xvfb xauth
     dbus-daemon at-spi2-core python3-pyatspi
 )
