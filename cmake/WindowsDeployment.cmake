@@ -14,14 +14,11 @@ foreach(plugin Qt6::QWindowsIntegrationPlugin Qt6::QWindowsVistaStylePlugin
     list(APPEND plugins $<TARGET_FILE:${plugin}>)
 endforeach()
 
-# Qt's DLLs are the ones the program links. CMake follows their imports, the
-# program's and the plugins' into Qt's folder, then the compiler's (a MinGW on
-# Windows keeps its runtime beside the compiler, Qt's installer a copy beside
-# Qt's DLLs: the first found wins, as a conflict would stop CMake); a DLL none
-# of these holds is the system's. CMake looks each imported name up in lower
-# case (CMake's file(GET_RUNTIME_DEPENDENCIES), library resolution on Windows),
-# which finds the runtime's DLLs on any disk but Qt6Core.dll on Windows' only:
-# hence Qt's from the link.
+# Qt's DLLs are the ones the program links: CMake looks each imported name up
+# in lower case (file(GET_RUNTIME_DEPENDENCIES), library resolution on
+# Windows), which finds Qt6Core.dll on Windows' disks only. CMake follows their
+# imports and the plugins' into Qt's folder, then the compiler's, where MinGW
+# keeps its runtime (the first found wins); a DLL none holds is the system's.
 cmake_path(GET CMAKE_CXX_COMPILER PARENT_PATH compiler_dir)
 install(CODE "
     set(qt \"$<TARGET_RUNTIME_DLLS:${VANTELIX_EXECUTABLE}>\")

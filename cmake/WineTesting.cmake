@@ -14,10 +14,8 @@ set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine LABELS windows)
 set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine LABELS windows)
 
 # Qt's offscreen platform on Windows takes its fonts from one folder
-# (QT_QPA_FONTDIR, by default a lib/fonts that this Qt does not have), not from
-# the system, and without any it measures every text as a row of boxes. It
-# gets the faces of DejaVu Sans that the Linux suite renders with (Debian's
-# fonts-dejavu-core), and no other font it could fall back to instead.
+# (QT_QPA_FONTDIR), not from the system, and without any measures every text
+# as a row of boxes: it gets the DejaVu Sans the Linux suite renders with.
 set(wine_fonts ${PROJECT_BINARY_DIR}/wine-fonts)
 file(MAKE_DIRECTORY ${wine_fonts})
 foreach(face DejaVuSans.ttf DejaVuSans-Bold.ttf)

@@ -1,8 +1,5 @@
-# Who the program says it is, beyond the name and version that project()
-# declares, and every written form of the version derived from that one
-# declaration. The top-level CMakeLists.txt includes it once, right after
-# project(); every directory below sees its variables.
-
+# Who the program says it is beyond project()'s name and version, and every
+# written form of that version; included once, right after project().
 # Reverse-DNS id of our own reserved domain vantelix.example: the name of the
 # .desktop entry, the AppStream component id and the Wayland app id.
 set(VANTELIX_APPLICATION_ID "example.vantelix.Vantelix")
