@@ -1,5 +1,7 @@
 #include "scrollslider.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -15,6 +17,7 @@ private slots:
     void userMovementIsReportedWithTheNewValue();
     void valueSetByProgramIsNotReported();
     void wheelIsUserMovement();
+    void assistiveTechnologyValueIsUserMovement();
     void clickInTheGrooveStepsTowardTheClick();
 
 private:
@@ -83,6 +86,19 @@ void tst_ScrollSlider::valueSetByProgramIsNotReported()
     QTest::keyClick(m_slider, Qt::Key_Up);
     m_slider->setValue(9);
     QVERIFY(m_valuesSeen.isEmpty());
+}
+
+// A screen reader or switch access sets the value through the Value
+// interface (AT-SPI, UI Automation's RangeValue) as a user moves the thumb.
+void tst_ScrollSlider::assistiveTechnologyValueIsUserMovement()
+{
+    QAccessibleInterface *slider = QAccessible::queryAccessibleInterface(m_slider);
+    QVERIFY(slider && slider->valueInterface());
+    QCOMPARE(slider->role(), QAccessible::Slider);
+    QCOMPARE(slider->valueInterface()->currentValue().toInt(), 7);
+    slider->valueInterface()->setCurrentValue(9);
+    QCOMPARE(m_valuesSeen, QList<int>{9});
+    QCOMPARE(slider->valueInterface()->currentValue().toInt(), 9);
 }
 
 void tst_ScrollSlider::wheelIsUserMovement()
