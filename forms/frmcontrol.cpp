@@ -11,6 +11,7 @@
 #include "frmtoobig.h"
 #include "imagelist.h"
 #include "sizemodel.h"
+#include "spokenadvice.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
@@ -60,6 +61,10 @@ FrmControl::FrmControl(core::CdTray &tray, core::MessageBoxes &messageBoxes, cor
     // Disabled while the bar fills, the window keeps its look.
     EnabledLookStyle::keepLookOf(this);
     imlPenis->setObjectName(QStringLiteral("imlPenis"));
+    m_spokenAdvice = new SpokenAdvice(this, {{ui->sldCurrent, ui->lblCurrent},
+                                             {ui->sldWanted, ui->lblDesired},
+                                             {ui->sldCol1, nullptr},
+                                             {ui->sldCol2, nullptr}});
 
     useFixedFrame(this, Qt::Window);
     setWindowIcon(QIcon(assets::applicationIcon()));
@@ -174,6 +179,7 @@ void FrmControl::showRecommendation(const QString &text)
     if (ui->lblRec->font() != font)
         ui->lblRec->setFont(font);
     ui->lblRec->setText(text);
+    m_spokenAdvice->show(text);
 }
 
 void FrmControl::showProgress(int minimum, int maximum, int value)

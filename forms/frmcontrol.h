@@ -14,6 +14,7 @@ namespace core {
 class Shell;
 }
 class ImageList;
+class SpokenAdvice;
 
 // The main window: the control panel of the size advisor.
 //
@@ -24,7 +25,9 @@ class ImageList;
 // controls. Apply runs a core::ApplySequence, which asks the user through the
 // message boxes, moves the CD tray, fills the bar on its Timer1 and has the
 // window follow it through its signals: enabled state and progress bar. The
-// About window gets the shell that opens its links.
+// About window gets the shell that opens its links. SpokenAdvice has a screen
+// reader say the advice: each slider is described by it, and a new advice is
+// announced after the slider's value.
 class FrmControl : public QWidget
 {
     Q_OBJECT
@@ -62,4 +65,5 @@ private:
     FittingFonts m_recommendationFonts;
     core::Shell &m_shell;
     core::ApplySequence m_apply;
+    SpokenAdvice *m_spokenAdvice = nullptr;
 };
