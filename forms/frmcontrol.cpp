@@ -80,6 +80,7 @@ FrmControl::FrmControl(core::CdTray &tray, core::MessageBoxes &messageBoxes, cor
     connectHandler(ui->cmdExit, &QPushButton::clicked, this, &FrmControl::cmdExit_Click);
     connect(&m_apply, &core::ApplySequence::windowEnabledChanged, this, &QWidget::setEnabled);
     connect(&m_apply, &core::ApplySequence::progressChanged, this, &FrmControl::showProgress);
+    connect(&m_apply, &core::ApplySequence::windowEnabledChanged, this, &FrmControl::announceBusy);
 
     // Reset is the window's cancel button: Escape presses it. A plain window
     // has no cancel button of its own, so the key is a shortcut here.
@@ -186,4 +187,16 @@ void FrmControl::showProgress(int minimum, int maximum, int value)
 {
     ui->prgApply->setRange(minimum, maximum);
     ui->prgApply->setValue(value);
+}
+
+void FrmControl::announceBusy(bool windowEnabled)
+{
+    // While the bar fills, the window takes no input and no control has the
+    // focus. A screen reader presents the window itself as it comes back
+    // from the last question, with its description (Orca 43 reads it then).
+    setAccessibleDescription(windowEnabled ? QString() : QStringLiteral("Busy, please wait."));
+    // Disabling took the focus away; without it, what the user types after
+    // the success notice goes nowhere, and a screen reader says nothing.
+    if (windowEnabled && !focusWidget())
+        ui->cmdGo->setFocus();
 }

@@ -58,6 +58,7 @@ private:
     core::Sliders sliders() const;
     void showRecommendation(const QString &text);
     void showProgress(int minimum, int maximum, int value);
+    void announceBusy(bool windowEnabled);
 
     std::unique_ptr<Ui::frmControl> ui;
     ImageList *imlPenis;
