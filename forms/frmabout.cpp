@@ -12,6 +12,32 @@
 
 #include <QKeyEvent>
 
+namespace {
+
+// When a dialog opens, Orca 43 reads its title and those of its labels that
+// label nothing and have three words or more (script_utilities.py,
+// unrelatedLabels); when none is left it reads the dialog's description
+// instead. Here the short lines and the links, which are no labels, would go
+// unheard. So each label labels something, the captions their links and the
+// other lines the window, and the window is described by its whole text.
+void describeByWholeText(QDialog *window, const Ui::frmAbout &ui)
+{
+    ui.Label2->setBuddy(ui.Label4);
+    ui.label3->setBuddy(ui.Label5);
+    for (QLabel *line : std::initializer_list<QLabel *>{ui.lblTitle, ui.lblVersion, ui.Label1, ui.lblDescription})
+        line->setBuddy(window);
+    const QString space = QStringLiteral(" ");
+    const QStringList lines{ui.lblTitle->text(),
+                            ui.lblVersion->text(),
+                            ui.Label1->text(),
+                            ui.Label2->text() + space + ui.Label4->text(),
+                            ui.label3->text() + space + ui.Label5->text(),
+                            ui.lblDescription->text()};
+    window->setAccessibleDescription(lines.join(QStringLiteral(". ")));
+}
+
+} // namespace
+
 FrmAbout::FrmAbout(QWidget *owner, core::Shell &shell)
     : QDialog(owner)
     , ui(std::make_unique<Ui::frmAbout>())
@@ -48,6 +74,7 @@ FrmAbout::FrmAbout(QWidget *owner, core::Shell &shell)
 
     ui->cmdOK->setFocus();
     Form_Load();
+    describeByWholeText(this, *ui);
 
     // The title keeps the size the layout gives it; every other text takes
     // the window's font, made small enough for all of them to show whole.
