@@ -17,6 +17,7 @@ TEST_PACKAGES=(
     dpkg-dev file
     xvfb xauth
     dbus-daemon at-spi2-core python3-pyatspi
+    orca openbox xdotool
 )
 
 # ensure_packages PACKAGE...: installs whatever is missing, or explains why it
