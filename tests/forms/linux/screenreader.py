@@ -1,11 +1,12 @@
 #!/usr/bin/python3
-"""What a screen reader hears from Vantelix, asked over the accessibility bus.
+"""What assistive technology finds in Vantelix over the accessibility bus,
+beyond what Orca says (that is orcaspeech.py).
 
-Starts the program on the X server of the environment and talks to it as
-Orca does, through AT-SPI: reads the names of the controls and labels,
-presses Down on the focused slider and listens for the announcements, opens
-the About window through its button's action, reads it, closes it, and ends
-the program with Exit.
+Starts the program on the X server of the environment and talks to it as an
+AT-SPI client: every control has a name, the advice and size captions read
+as labels (Orca's review mode), a value set through the Value interface
+refreshes the window as a key press does, the About window's links are links
+named by their addresses, and Exit ends the program.
 
 Usage: screenreader.py <vantelix executable>
 Run on an X server, inside a D-Bus session started on it, so that the
@@ -24,10 +25,7 @@ from gi.repository import GLib
 TIMEOUT_SECONDS = 60  # a sanitizer build on a loaded machine starts slowly
 
 ADJUST = "Adjust the sliders until you are happy with the proposed change in size."
-MINOR = "A minor change in size, success is likely."
-DESCRIPTION = ("This program uses a complex set of algorithms and some hella nifty DLLs to dynamically "
-               "increase and decrease the size of the user's penis using only their computer. "
-               "Oh! But it doesn't really.")
+REAL = "Yeah right! Now choose your REAL size..."
 
 problems = []
 
@@ -114,30 +112,18 @@ def main():
             if check(label is not None and role(label) == "label", "no label reads %r" % text):
                 check(label.name == text, "the label reads %r, not %r" % (label.name, text))
 
+        # A value set as assistive technology sets it refreshes the window.
         slider = named(main_window, "slider", "Current size")
-        # Keys go where the keyboard focus is: the window must be active first.
-        wait_for(lambda: slider.getState().contains(pyatspi.STATE_FOCUSED), "focus on the current-size slider")
-
-        heard = []
-        listener = lambda event: heard.append((event.source.description, event.source.name))
-        pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-name")
-        pump(0.5)
-        down = 0xFF54  # the Down key's keysym
-        pyatspi.Registry.generateKeyboardEvent(down, None, pyatspi.KEY_SYM)
-        wait_for(lambda: ("Recommendation", MINOR) in heard, "announcement of the new advice")
-        check(("Current size", '8"') in heard, "the new current size was not announced: %r" % heard)
-        check(slider.queryValue().currentValue == 8, "the slider does not report 8")
-        pyatspi.Registry.deregisterEventListener(listener, "object:property-change:accessible-name")
+        slider.queryValue().currentValue = 9
+        wait_for(lambda: current.name == '9"', "caption 9\" after the value was set")
+        check(advice.name == REAL, "the advice reads %r after the value was set" % advice.name)
+        check(slider.description == REAL, "the slider is described by %r" % slider.description)
 
         press(named(main_window, "push button", "About"))
         about = wait_for(lambda: named(app, "dialog", "About Vantelix"), 'dialog "About Vantelix"')
         every_control_is_named(about)
-        texts = [a.name for a in descendants(about) if role(a) == "label"]
-        for text in ("Vantelix", "Version 1.1.2", "Everything: Dana Whitfield", "Comments and Suggestions:",
-                     "dana@vantelix.example", "Website:", "https://www.vantelix.example/", DESCRIPTION):
-            check(text in texts, "the About window does not read %r" % text)
-        check(described(about, "E-mail the author").name == "dana@vantelix.example", "mail link unnamed")
-        check(described(about, "Website").name == "https://www.vantelix.example/", "website link unnamed")
+        links = [a.name for a in descendants(about) if role(a) == "link"]
+        check(links == ["dana@vantelix.example", "https://www.vantelix.example/"], "the links are %r" % links)
         press(named(about, "push button", "OK"))
         wait_for(lambda: named(app, "dialog", "About Vantelix") is None, "About window closing")
 
