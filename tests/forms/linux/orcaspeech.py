@@ -164,7 +164,7 @@ def run(log, start, program):
            "--debug-file", "/dev/stdout"])
     log.wait(0, lambda heard: "Screen reader on." in heard, "Orca starting", patient=True)
 
-    start([program], QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    vantelix = start([program], QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     heard = log.wait(len(log.events), saying(START_UP), "speech at start-up", patient=True)
     print("start-up: %r" % heard)
     check(heard == START_UP, "start-up said %r, not %r" % (heard, START_UP))
@@ -178,6 +178,7 @@ def run(log, start, program):
         heard = log.press(key, saying(expected))
         print("%s: %r" % (key, heard))
         check(heard == expected, "%s said %r, not %r" % (key, heard, expected))
+    check(vantelix.poll() is None, "the program ended with status %s" % vantelix.poll())
 
 
 def main():
@@ -200,6 +201,7 @@ def main():
         # Only the program keeps its error output: a sanitizer reports there.
         processes.append(subprocess.Popen(command, env=dict(os.environ, **environment), stdin=subprocess.DEVNULL,
                                           stdout=output, stderr=None if environment else subprocess.DEVNULL))
+        return processes[-1]
 
     begun = time.monotonic()
     try:
