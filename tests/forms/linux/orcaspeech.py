@@ -113,12 +113,12 @@ class OrcaLog:
 
     def wait(self, start, done, what, patient=False):
         """Waits until what was said since event `start` satisfies `done` and
-        Orca is quiet, or (unless patient) until Orca has said nothing more
-        for a while; returns what was said."""
+        Orca is quiet, or until Orca has said nothing more for a while (when
+        patient, only once it has said something); returns what was said."""
         end = time.monotonic() + TIMEOUT_SECONDS
         while True:
             heard, quiet = self.spoken(start), time.monotonic() - self.last_line_time
-            if (done(heard) and quiet > QUIET_SECONDS) or (quiet > SILENCE_SECONDS and not patient):
+            if (done(heard) and quiet > QUIET_SECONDS) or (quiet > SILENCE_SECONDS and (heard or not patient)):
                 return heard
             if time.monotonic() > end:
                 raise Stop("no %s within %d s; heard %r" % (what, TIMEOUT_SECONDS, heard))
