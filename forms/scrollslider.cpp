@@ -30,7 +30,12 @@ public:
     }
 
     QVariant currentValue() const override { return slider()->value(); }
-    void setCurrentValue(const QVariant &value) override { slider()->setSliderPosition(value.toInt()); }
+    void setCurrentValue(const QVariant &value) override
+    {
+        // A disabled slider takes no input, from assistive technology either.
+        if (slider()->isEnabled())
+            slider()->setSliderPosition(value.toInt());
+    }
     QVariant maximumValue() const override { return slider()->maximum(); }
     QVariant minimumValue() const override { return slider()->minimum(); }
     QVariant minimumStepSize() const override { return slider()->singleStep(); }
