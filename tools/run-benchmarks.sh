@@ -125,7 +125,7 @@ Measured by \`tools/run-benchmarks.sh\` in one run on $when, from commit
 | Start-up: process start to the main window's first paint, against an empty 442 x 362 window | at most 1.15 x | $(fmt "$app_ratio" 3) x ($(fmt "$app_paint" 1) ms against $(fmt "$bare_paint" 1) ms; medians of $runs starts each) | $startup_met |
 | Memory: peak resident size at the first paint, against the empty window | at most + 6 MiB | + $(fmt "$app_rss_delta" 2 1024) MiB ($(fmt "$app_rss" 1 1024) MiB against $(fmt "$bare_rss" 1 1024) MiB) | $memory_met |
 | Refresh: one user step of the current-size slider, through UpdateDisplay, with every widget it writes | under 50 us | $(fmt "$refresh" 2 1000) us (median) | $refresh_met |
-| Advisor rules alone: \`advisor::displayFor\` from the four slider values | under 1 us | $(fmt "$rules" 0) ns (median) | $rules_met |
+| Advisor rules alone: \`core::displayFor\` from the four slider values | under 1 us | $(fmt "$rules" 0) ns (median) | $rules_met |
 | Slider drag: one mouse movement of a size slider's thumb, with its repaint (1,000 in a row) | under 1 ms on average | $(fmt "$drag" 0 1000) us per movement (median of 5 runs; slowest run $(fmt "$drag_max" 0 1000) us) | $drag_met |
 | Apply fill: OK in the insert box to the success box | 1.00 to 1.10 s | $(fmt "$fill" 3 1e9) s (median of 5; all between $(fmt "$fill_min" 3 1e9) and $(fmt "$fill_max" 3 1e9) s) | $fill_met |
 
@@ -193,15 +193,15 @@ rather than a style sheet.
   step is \`triggerAction(SliderSingleStepAdd/Sub)\` on \`sldCurrent\`, which
   emits \`ScrollSlider::scrolled\`, runs \`sldCurrent_Scroll\` and so
   \`UpdateDisplay\`. The repaint that follows is not included.
-- **Advisor rules.** \`advisor::displayFor\` with plain slider values,
+- **Advisor rules.** \`core::displayFor\` with plain slider values,
   every pair of sizes and tints in turn; the result is dropped.
 - **Slider drag.** A press on the thumb of \`sldWanted\` through the window's
   own input path, then 1,000 moves between two sizes; after each, the
   application handles its events, the repaint included. The run fails unless
   every move changed the size once and the size caption was repainted.
-- **Apply fill.** The window's real timer and real message boxes, answered
+- **Apply fill.** The Apply sequence's real timer and real message boxes, answered
   by the tests' \`MessageBoxDriver\` as a user does; the tray's commands go to
-  the tests' \`MciRecorder\`, not to a drive. Timed from the insert box
+  the tests' \`RecordingTray\`, not to a drive. Timed from the insert box
   "Please insert penis now." closing as OK is clicked to the success box
   showing, both from the boxes' own hide and show events.
 
