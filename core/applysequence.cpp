@@ -7,6 +7,7 @@ namespace core {
 namespace {
 constexpr int kProgressMinimum = 0;
 constexpr int kProgressMaximum = 100;
+constexpr int kTickMilliseconds = 10;
 } // namespace
 
 ApplySequence::ApplySequence(CdTray &tray, MessageBoxes &boxes, QObject *parent)

@@ -23,8 +23,6 @@ class ApplySequence : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int kTickMilliseconds = 10;
-
     ApplySequence(CdTray &tray, MessageBoxes &boxes, QObject *parent = nullptr);
 
     // The Apply button, with the sliders as they stand. Does nothing while
