@@ -10,7 +10,6 @@ target_compile_definitions(vantelix_compiler_settings INTERFACE QT_NO_CAST_TO_AS
     QT_NO_CAST_FROM_BYTEARRAY QT_NO_URL_CAST_FROM_STRING QT_NO_NARROWING_CONVERSIONS_IN_CONNECT QT_NO_FOREACH)
 
 if(VANTELIX_SANITIZE)
-    set(_vantelix_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
-    target_compile_options(vantelix_compiler_settings INTERFACE ${_vantelix_sanitizers})
-    target_link_options(vantelix_compiler_settings INTERFACE ${_vantelix_sanitizers})
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
 endif()
